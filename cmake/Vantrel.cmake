@@ -1,0 +1,26 @@
+# Helpers shared by every directory of the tree.
+
+# vantrel_core_library(NAME SOURCES ... [LIBS ...])
+# A core library: standard library, POSIX and libxml2 only. It never links Qt,
+# so a Qt include in the core fails to build.
+function(vantrel_core_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# vantrel_test(NAME SOURCES ... [LIBS ...] [GUI])
+# One GoogleTest executable registered as one CTest test. Tests run in a fixed
+# time zone; a test about time zones sets its own. GUI tests run offscreen.
+function(vantrel_test name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "TZ=UTC")
+  if(ARG_GUI)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
+endfunction()

@@ -1,0 +1,64 @@
+#include "base/AtomicFileWriter.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using testsupport::ReadFile;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+namespace {
+
+size_t EntryCount(const std::string& directory)
+{
+    size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(directory))
+        ++count;
+    return count;
+}
+
+TEST(AtomicFileWriter, CommitReplacesTheTargetAndLeavesNoTemporaryFile)
+{
+    TempDir dir;
+    const std::string target = dir.Path() + "file.txt";
+    WriteFile(target, "old");
+    {
+        AtomicFileWriter writer(target);
+        ASSERT_TRUE(writer.Write("new text\n"));
+        EXPECT_EQ(ReadFile(target), "old");  // nothing visible before the commit
+        ASSERT_TRUE(writer.Commit());
+    }
+    EXPECT_EQ(ReadFile(target), "new text\n");
+    EXPECT_EQ(EntryCount(dir.Path()), 1u);
+}
+
+TEST(AtomicFileWriter, AnUncommittedWriteLeavesTheTargetAsItWas)
+{
+    TempDir dir;
+    const std::string target = dir.Path() + "file.txt";
+    WriteFile(target, "old");
+    {
+        AtomicFileWriter writer(target);
+        ASSERT_TRUE(writer.Write("half"));
+    }
+    EXPECT_EQ(ReadFile(target), "old");
+    EXPECT_EQ(EntryCount(dir.Path()), 1u);
+}
+
+TEST(AtomicFileWriter, FailsWhenTheTargetCannotBeWritten)
+{
+    TempDir dir;
+    const std::string target = dir.MakeDir("occupied");  // a directory is in the way
+    AtomicFileWriter writer(target.substr(0, target.size() - 1));
+    writer.Write("text");
+    EXPECT_FALSE(writer.Commit());
+    AtomicFileWriter missing(dir.Path() + "no/such/dir/file.txt");
+    EXPECT_EQ(missing.Stream(), nullptr);
+    EXPECT_FALSE(missing.Write("text"));
+    EXPECT_FALSE(missing.Commit());
+}
+
+}  // namespace
