@@ -1,8 +1,8 @@
 #pragma once
 
+#include "config/SiteEntry.h"
 #include "records/FrameTime.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -15,5 +15,5 @@ struct FrameEntry {
     std::int32_t Lane = 0;
     FrameTime Time;
     // Address of the roadside unit, first byte first.
-    std::array<std::uint8_t, 6> Mac{};
+    MacAddress Mac{};
 };

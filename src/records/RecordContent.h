@@ -4,7 +4,6 @@
 #include "records/RecordTime.h"
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,7 +16,7 @@ struct RecordContent {
     FrameTime YellowTime;  // all zero when the record does not give it
     RecordTime Time = 0;
     // The unit address of the highest lane that has frames; none without lane frames.
-    std::optional<std::array<std::uint8_t, 6>> Mac;
+    std::optional<MacAddress> Mac;
     std::string Path;  // record directory, ending in '/'
     // 0 general view in time order, 1..3 left, middle, right lane by frame number.
     std::array<std::vector<FrameEntry>, 4> Frames;
