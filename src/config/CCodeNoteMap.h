@@ -32,7 +32,8 @@ public:
     std::string LastError;  // the full text of the last load failure
 
 private:
-    void ReadDocument(const XmlDocument& document);
+    // Reads the document; the failure message, or empty on success.
+    std::string ReadDocument(const XmlDocument& document);
     std::string DocumentText() const;
 
     std::vector<CodeNote> entries_;

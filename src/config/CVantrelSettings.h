@@ -51,7 +51,6 @@ public:
 
 private:
     void ReadDocument(const XmlDocument& document);
-    void ReadSiteList(const XmlDocument& document);
     void RestoreDefaults();
     std::string DocumentText() const;
 };
