@@ -1,0 +1,264 @@
+#include "imaging/CCfaImage.h"
+
+#include "imaging/ColourGains.h"
+#include "imaging/Demosaic.h"
+#include "imaging/LevelSearch.h"
+#include "imaging/RenderTables.h"
+#include "imaging/SamplePreparation.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <limits>
+#include <new>
+#include <tuple>
+#include <utility>
+
+namespace {
+
+// Reads exactly size bytes; false on a short read or an error.
+bool ReadFully(int fd, void* buffer, size_t size)
+{
+    auto* bytes = static_cast<uint8_t*>(buffer);
+    while (size > 0) {
+        const ssize_t got = ::read(fd, bytes, size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        bytes += got;
+        size -= static_cast<size_t>(got);
+    }
+    return true;
+}
+
+uint16_t HeaderWord(const uint8_t* header, int offset)
+{
+    return static_cast<uint16_t>(header[offset] | header[offset + 1] << 8);
+}
+
+void SwapToHostOrder(uint16_t* samples, size_t count)
+{
+    if constexpr (std::endian::native == std::endian::big) {
+        for (size_t i = 0; i < count; ++i)
+            samples[i] = static_cast<uint16_t>(samples[i] << 8 | samples[i] >> 8);
+    }
+}
+
+int32_t Clamp(int32_t value, int32_t low, int32_t high)
+{
+    return std::max(low, std::min(value, high));
+}
+
+// The sensor cells [from, from + count) of one axis that have both
+// neighbours inside a sensor of `cells` cells, with the start moved off the
+// outermost cell.
+std::pair<int32_t, int32_t> ProcessedSpan(int from, int count, int32_t cells)
+{
+    const int64_t begin = std::max(from, 1);
+    const int64_t end = std::min<int64_t>(begin + std::max(count, 0), int64_t{cells} - 1);
+    return {static_cast<int32_t>(begin), static_cast<int32_t>(std::max(begin, end))};
+}
+
+}  // namespace
+
+bool CCfaImage::Load(const std::string& path)
+{
+    if (!Read(path))
+        return false;
+    Prepare();
+    SetWindow(WindowLow, WindowHigh);
+    return true;
+}
+
+bool CCfaImage::Read(const std::string& path)
+{
+    if (path.empty())
+        return false;
+    fileName_ = path;
+    twelveBit_ = false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool read = fd >= 0 && ReadOpenFile(fd);
+    if (fd >= 0)
+        ::close(fd);
+    if (!read)
+        Forget();
+    return read;
+}
+
+bool CCfaImage::ReadOpenFile(int fd)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return false;
+    if (!header_)
+        header_.reset(new (std::nothrow) uint8_t[HeaderSize]);
+    if (!header_ || !ReadFully(fd, header_.get(), HeaderSize))
+        return false;
+    width_ = HeaderWord(header_.get(), 4);
+    height_ = HeaderWord(header_.get(), 6);
+    if (width_ == 0 || height_ == 0)
+        return false;
+    // The size is checked against the file before anything of that size is
+    // allocated, so a damaged header cannot claim gigabytes.
+    const uint64_t count = uint64_t(width_) * uint64_t(height_);
+    const uint64_t size = 2 * count;
+    if (size > std::numeric_limits<uint32_t>::max() ||
+        static_cast<uint64_t>(info.st_size) < HeaderSize + size)
+        return false;
+    if (!samples_ || dataSize_ != size) {
+        samples_.reset();
+        samples_.reset(new (std::nothrow) uint16_t[count]);
+        dataSize_ = samples_ ? static_cast<uint32_t>(size) : 0;
+    }
+    if (!samples_ || !ReadFully(fd, samples_.get(), size))
+        return false;
+    SwapToHostOrder(samples_.get(), count);
+    return true;
+}
+
+void CCfaImage::Forget()
+{
+    fileName_.clear();
+    samples_.reset();
+    header_.reset();
+    dataSize_ = 0;
+    twelveBit_ = false;
+}
+
+void CCfaImage::Prepare()
+{
+    const ImageRect black{std::max(0, OpticalBlackRect.x0), std::max(0, OpticalBlackRect.y0),
+                          std::min(width_ - 1, OpticalBlackRect.x1),
+                          std::min(height_ - 1, OpticalBlackRect.y1)};
+    if (!samples_ || black.IsEmpty())
+        return;
+    // Both bounds of the clipped area are included, as the unit measures it.
+    uint64_t sum = 0;
+    for (int32_t y = black.y0; y <= black.y1; ++y)
+        for (int32_t x = black.x0; x <= black.x1; ++x)
+            sum += samples_[static_cast<size_t>(y) * width_ + x] & 0xFFF;
+    const double cells = double(black.x1 - black.x0 + 1) * (black.y1 - black.y0 + 1);
+    const auto blackLevel = static_cast<int32_t>(static_cast<double>(sum) / cells);
+
+    std::array<uint16_t, LevelCount> levelMap;
+    for (int32_t v = 0; v < LevelCount; ++v)
+        levelMap[v] = static_cast<uint16_t>(v >= blackLevel ? v - blackLevel : 0);
+    if (Gamma > 0.0) {
+        const std::array<uint16_t, LevelCount>& curve = gammaCurve_.TableFor(Gamma);
+        for (uint16_t& level : levelMap)
+            level = curve[level];
+    }
+    const size_t count = size_t(width_) * size_t(height_);
+    PrepareSamples(samples_.get(), count, levelMap, histogram_);
+    twelveBit_ = true;
+
+    const double scale = 1.0 / static_cast<double>(count);
+    MinLevel = LowestLevelReaching(histogram_, scale, LowCut);
+    MaxLevel = HighestLevelReaching(histogram_, scale, HighCut);
+    MinLevel = std::min(MinLevel, MaxLevel);
+}
+
+uint16_t CCfaImage::SetWindow(uint16_t a, uint16_t b)
+{
+    if (a > b)
+        std::swap(a, b);
+    WindowLow = a >= MinLevel ? a : MinLevel;
+    WindowHigh = b <= MaxLevel ? b : MaxLevel;
+    WindowRange = static_cast<uint16_t>(WindowHigh - WindowLow + 1);
+    return WindowRange;
+}
+
+void CCfaImage::AutoWindow(double lowFraction, double highFraction)
+{
+    if (lowFraction > highFraction)
+        std::swap(lowFraction, highFraction);
+    const double scale = 1.0 / (double(width_) * double(height_));
+    uint16_t low = LowestLevelReaching(histogram_, scale, lowFraction);
+    uint16_t high = HighestLevelReaching(histogram_, scale, highFraction);
+    if (low > high)
+        std::swap(low, high);
+    SetWindow(low, high);
+}
+
+ImageRect CCfaImage::GetVisibleRect() const
+{
+    ImageRect rect;
+    rect.x0 = Clamp(width_ - 2, 1, 32);
+    rect.x1 = std::max(rect.x0, std::min(width_ - 2, 1065));
+    rect.y0 = Clamp(height_ - 2, 1, 8);
+    rect.y1 = std::max(rect.y0, std::min(height_ - 2, 787));
+    return rect;
+}
+
+ImagePoint CCfaImage::GetVisibleOrigin() const
+{
+    const ImageRect rect = GetVisibleRect();
+    return {rect.x0, rect.y0};
+}
+
+ImageSize CCfaImage::GetVisibleSize() const
+{
+    const ImageRect rect = GetVisibleRect();
+    return {rect.x1 - rect.x0, rect.y1 - rect.y0};
+}
+
+uint16_t CCfaImage::HeaderHour() const
+{
+    return header_ ? HeaderWord(header_.get(), 20) : 0;
+}
+
+uint32_t CCfaImage::SampleCeiling() const
+{
+    return twelveBit_ ? TopLevel : std::numeric_limits<uint16_t>::max();
+}
+
+DemosaicArea CCfaImage::AreaFor(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, int w, int h,
+                                int bayerPhase) const
+{
+    DemosaicArea area;
+    area.samples = samples_.get();
+    area.width = width_;
+    std::tie(area.xs, area.xe) = ProcessedSpan(x0, w, width_);
+    std::tie(area.ys, area.ye) = ProcessedSpan(y0, h, height_);
+    area.bayerPhase = bayerPhase & 1;
+    area.dest = dest;
+    area.rowStep = rowStep;
+    if (!samples_ || !dest)
+        area.ye = area.ys;
+    return area;
+}
+
+void CCfaImage::RenderColour(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, int w, int h,
+                             int bayerPhase) const
+{
+    const DemosaicArea area = AreaFor(dest, rowStep, x0, y0, w, h, bayerPhase);
+    if (area.ys == area.ye || area.xs == area.xe)
+        return;
+    const ColourGains gains = GainsFor(Correction, HeaderHour());
+    const std::vector<uint8_t> window = WindowMap(WindowLow, WindowHigh, WindowRange);
+    const uint32_t ceiling = SampleCeiling();
+    const std::vector<uint8_t> red = GainWindowMap(window, gains.Red, ceiling);
+    const std::vector<uint8_t> green = GainWindowMap(window, gains.Green, ceiling);
+    const std::vector<uint8_t> blue = GainWindowMap(window, gains.Blue, ceiling);
+    DemosaicColour(area, {red.data(), green.data(), blue.data()});
+}
+
+void CCfaImage::RenderGrey(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, int w, int h,
+                           int bayerPhase) const
+{
+    const DemosaicArea area = AreaFor(dest, rowStep, x0, y0, w, h, bayerPhase);
+    if (area.ys == area.ye || area.xs == area.xe)
+        return;
+    const ColourGains gains = GainsFor(Correction, HeaderHour());
+    const std::vector<uint8_t> window = WindowMap(WindowLow, WindowHigh, WindowRange);
+    const uint32_t ceiling = SampleCeiling();
+    const std::vector<double> red = WeightedLevels(0.212671 * gains.Red, ceiling);
+    const std::vector<double> green = WeightedLevels(0.71516, ceiling);
+    const std::vector<double> blue = WeightedLevels(0.072169 * gains.Blue, ceiling);
+    DemosaicGrey(area, {red.data(), green.data(), blue.data(), window.data()});
+}
