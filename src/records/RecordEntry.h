@@ -4,6 +4,7 @@
 #include "records/RecordTime.h"
 
 #include <string>
+#include <string_view>
 
 // One row of the records list.
 struct RecordEntry {
@@ -11,3 +12,6 @@ struct RecordEntry {
     RecordTime Time = 0;
     RecordState State = RecordState::Unprocessed;
 };
+
+// Record names are compared ignoring case wherever a row is looked up by name.
+bool SameRecordName(std::string_view a, std::string_view b);
