@@ -309,10 +309,8 @@ void CBButton::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
-    // The press grabs the mouse until this release, wherever it happens; a
-    // release away from the button counts as leaving it first.
-    if (!rect().contains(event->position().toPoint()))
-        MouseLeft();
+    // The press grabs the mouse until this release, wherever it happens; away
+    // from the button the pressed look is already off, so the press just ends.
     if (HasState(StatePressed))
         ButtonReleased();
     else if (HasState(StateDropDownPressed))
