@@ -66,7 +66,6 @@ private:
     bool HasRecord() const { return request_.RecordIndex >= 0; }
     bool LaneView() const { return input_.CurrentLane >= 1; }
     bool LaneEnabled(int lane) const;
-    std::int32_t* FrameField(int control);
 
     PrintRequest request_;
     PrintSelectionInput input_;
