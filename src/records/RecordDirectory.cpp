@@ -2,6 +2,7 @@
 
 #include "records/DirectoryReader.h"
 #include "records/RecordNameParser.h"
+#include "records/RecordOrder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -40,16 +41,44 @@ bool StateShown(RecordState state, std::int32_t mask)
     return (mask & RecordDirectory::ShowUnprocessed) != 0;
 }
 
-// The sort keys of one row; the position in AllRecords last, so that equal
-// rows keep scan order (what inserting each row after its equals gives).
-struct SortKey {
-    std::int32_t State;
-    std::int32_t Code;
-    RecordTime Time;
-    std::size_t Index;
+// The rows of AllRecords that the mask and the day let through, in scan order.
+std::vector<std::uint32_t> PassingRows(const std::vector<RecordEntry>& rows, std::int32_t mask, RecordTime day)
+{
+    const bool byDay = (mask & RecordDirectory::AllDays) == 0;
+    const std::optional<std::tm> dayFields = byDay ? LocalDate(day) : std::nullopt;
+    std::vector<std::uint32_t> passing;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if ((!byDay || OnDay(rows[i].Time, dayFields)) && StateShown(rows[i].State, mask))
+            passing.push_back(static_cast<std::uint32_t>(i));
+    }
+    return passing;
+}
 
-    auto operator<=>(const SortKey&) const = default;
-};
+// Reorders rows already in time order by state and, with note ordering, by
+// note code; stable, so time and then scan order decide within a group. Each
+// note is read once here, never once per comparison.
+void OrderByType(const RecordDirectory& records, std::vector<std::uint32_t>& order)
+{
+    struct Group {
+        std::int32_t State;
+        std::int32_t Code;
+        std::uint32_t Index;
+    };
+    std::vector<Group> groups;
+    groups.reserve(order.size());
+    for (const std::uint32_t index : order) {
+        const RecordEntry& row = records.AllRecords[index];
+        PrivateNote note;
+        if (records.NoteOrdering)
+            records.ReadNote(row, note);
+        groups.push_back({static_cast<std::int32_t>(row.State), note.NoteCode, index});
+    }
+    std::stable_sort(groups.begin(), groups.end(), [](const Group& a, const Group& b) {
+        return a.State != b.State ? a.State < b.State : a.Code < b.Code;
+    });
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        order[i] = groups[i].Index;
+}
 
 }  // namespace
 
@@ -89,25 +118,13 @@ void RecordDirectory::ScanDirectory(const std::string& directory, RecordState st
 void RecordDirectory::BuildList(std::vector<RecordEntry>& list, std::int32_t mask, RecordTime day,
                                 std::int32_t sortMode) const
 {
+    std::vector<std::uint32_t> order = StableTimeOrder(AllRecords, PassingRows(AllRecords, mask, day));
+    if (sortMode == SortByType)
+        OrderByType(*this, order);
     list.clear();
-    const bool byDay = (mask & AllDays) == 0;
-    const std::optional<std::tm> dayFields = byDay ? LocalDate(day) : std::nullopt;
-    const bool byType = sortMode == SortByType;
-    std::vector<SortKey> keys;
-    for (std::size_t i = 0; i < AllRecords.size(); ++i) {
-        const RecordEntry& row = AllRecords[i];
-        if ((byDay && !OnDay(row.Time, dayFields)) || !StateShown(row.State, mask))
-            continue;
-        // Each note is read once here, never once per comparison.
-        PrivateNote note;
-        if (byType && NoteOrdering)
-            ReadNote(row, note);
-        keys.push_back({byType ? static_cast<std::int32_t>(row.State) : 0, note.NoteCode, row.Time, i});
-    }
-    std::sort(keys.begin(), keys.end());
-    list.reserve(keys.size());
-    for (const SortKey& key : keys)
-        list.push_back(AllRecords[key.Index]);
+    list.reserve(order.size());
+    for (const std::uint32_t index : order)
+        list.push_back(AllRecords[index]);
 }
 
 void RecordDirectory::Refilter()

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -37,6 +36,23 @@ std::string TimeText(const std::tm* tm)
     return text;
 }
 
+// A group of a record name read as strtol reads a number: white space, a
+// sign, then digits up to the first character that is none. Written out
+// because a scan reads six groups of every directory name.
+int GroupValue(std::string_view group)
+{
+    std::size_t at = 0;
+    while (at < group.size() && (group[at] == ' ' || (group[at] >= '\t' && group[at] <= '\r')))
+        ++at;
+    const bool negative = at < group.size() && group[at] == '-';
+    if (at < group.size() && (group[at] == '-' || group[at] == '+'))
+        ++at;
+    int value = 0;
+    for (; at < group.size() && group[at] >= '0' && group[at] <= '9'; ++at)
+        value = value * 10 + (group[at] - '0');
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 std::optional<RecordTime> LocalToRecordTime(const CalendarFields& fields)
@@ -68,14 +84,8 @@ std::optional<CalendarFields> SplitRecordName(std::string_view name)
 {
     if (name.size() != 19)
         return std::nullopt;
-    // Cut at the separators so that each group reads as a number of its own.
-    char groups[20];
-    name.copy(groups, 19);
-    groups[19] = '\0';
-    for (const int separator : {4, 7, 10, 13, 16})
-        groups[separator] = '\0';
-    const auto group = [&groups](int start) { return static_cast<int>(std::strtol(groups + start, nullptr, 10)); };
-    const CalendarFields fields{group(0), group(5), group(8), group(11), group(14), group(17)};
+    const auto group = [name](std::size_t start, std::size_t length) { return GroupValue(name.substr(start, length)); };
+    const CalendarFields fields{group(0, 4), group(5, 2), group(8, 2), group(11, 2), group(14, 2), group(17, 2)};
     const bool valid = fields.Year >= 2005 && fields.Month >= 1 && fields.Month <= 12 && fields.Day >= 0 &&
                        fields.Day <= 31 && fields.Hour >= 0 && fields.Hour <= 23 && fields.Minute >= 0 &&
                        fields.Minute <= 59 && fields.Second >= 0 && fields.Second <= 59;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -198,16 +199,24 @@ std::vector<RecordEntry> InsertionOrder(const std::vector<RecordEntry>& rows, bo
 
 TEST_F(RecordDirectoryTest, SortingGivesExactlyTheOrderOfInsertion)
 {
-    std::mt19937 random(7);
+    std::mt19937_64 random(7);
     const RecordState states[] = {RecordState::Unprocessed, RecordState::Confirmed, RecordState::Rejected};
-    for (int i = 0; i < 600; ++i) {
-        records.AllRecords.push_back(RecordEntry{"row " + std::to_string(i),
-                                                 static_cast<RecordTime>(random() % 40) - 20, states[random() % 3]});
-    }
-    for (const bool byType : {false, true}) {
-        std::vector<RecordEntry> list;
-        records.BuildList(list, -1, 0, byType ? RecordDirectory::SortByType : RecordDirectory::SortByTime);
-        EXPECT_EQ(NamesOf(list), NamesOf(InsertionOrder(records.AllRecords, byType))) << byType;
+    // Many ties, and times over a narrow span and over the whole 64-bit range.
+    std::vector<RecordTime> narrow = {-20, -1, 0, 1, 7, 19};
+    std::vector<RecordTime> wide = {std::numeric_limits<RecordTime>::min(), std::numeric_limits<RecordTime>::max(), 0};
+    for (int i = 0; i < 30; ++i)
+        wide.push_back(static_cast<RecordTime>(random()));
+    for (const std::vector<RecordTime>* times : {&narrow, &wide}) {
+        records.AllRecords.clear();
+        for (int i = 0; i < 600; ++i) {
+            records.AllRecords.push_back(RecordEntry{"row " + std::to_string(i), (*times)[random() % times->size()],
+                                                     states[random() % 3]});
+        }
+        for (const bool byType : {false, true}) {
+            std::vector<RecordEntry> list;
+            records.BuildList(list, -1, 0, byType ? RecordDirectory::SortByType : RecordDirectory::SortByTime);
+            EXPECT_EQ(NamesOf(list), NamesOf(InsertionOrder(records.AllRecords, byType))) << byType;
+        }
     }
 }
 
