@@ -12,8 +12,9 @@ constexpr size_t RowsForTwoThreads = 64;
 // colour, and a green site. On a blue row the even columns are blue; on a red
 // row the odd columns are red.
 template <bool BlueRow, class Pixel>
-void DemosaicRow(const uint16_t* up, const uint16_t* mid, const uint16_t* down, int32_t xs,
-                 int32_t xe, uint8_t* out, const Pixel& pixel)
+void DemosaicRow(const uint16_t* __restrict up, const uint16_t* __restrict mid,
+                 const uint16_t* __restrict down, int32_t xs, int32_t xe, uint8_t* __restrict out,
+                 const Pixel pixel)
 {
     const auto cross = [&](int32_t x, uint8_t* o) {
         const uint32_t own = mid[x];
@@ -83,7 +84,7 @@ void DemosaicRows(const DemosaicArea& area, const Pixel& pixel)
 
 void DemosaicColour(const DemosaicArea& area, const ColourMaps& maps)
 {
-    DemosaicRows(area, [&maps](uint8_t* o, uint32_t red, uint32_t green, uint32_t blue) {
+    DemosaicRows(area, [maps](uint8_t* o, uint32_t red, uint32_t green, uint32_t blue) {
         o[0] = maps.blue[blue];
         o[1] = maps.green[green];
         o[2] = maps.red[red];
@@ -92,7 +93,7 @@ void DemosaicColour(const DemosaicArea& area, const ColourMaps& maps)
 
 void DemosaicGrey(const DemosaicArea& area, const GreyMaps& maps)
 {
-    DemosaicRows(area, [&maps](uint8_t* o, uint32_t red, uint32_t green, uint32_t blue) {
+    DemosaicRows(area, [maps](uint8_t* o, uint32_t red, uint32_t green, uint32_t blue) {
         const double y = maps.red[red] + maps.green[green] + maps.blue[blue] + 0.5;
         const uint8_t grey = maps.window[static_cast<uint16_t>(static_cast<int32_t>(y))];
         o[0] = grey;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "imaging/CDibImage.h"
+
+class QImage;
+class QString;
+
+// Turns any picture Qt holds (every depth, palette, bit-field layout and row
+// order of a ".BMP" file) into a 24-bit bottom-up CDibImage. Alpha is
+// dropped. False, with no pixels in dib, for a null picture or no memory.
+bool CopyFromBitmap(const QImage& bitmap, CDibImage& dib);
+
+// Reads a bitmap file (any format Qt reads, found by content) into dib; false
+// when it cannot be read.
+bool LoadDibFromFile(const QString& path, CDibImage& dib);
