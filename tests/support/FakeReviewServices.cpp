@@ -41,15 +41,21 @@ std::optional<std::string> FakeReviewServices::AskSavePath(const SaveFileRequest
     return Take(savePaths_).value_or(std::nullopt);
 }
 
+void FakeReviewServices::NextInformation(std::optional<std::string> siteAddress)
+{
+    NextInformation([siteAddress](RecordInformation& information) {
+        if (siteAddress)
+            information.SiteAddress = *siteAddress;
+        return siteAddress.has_value();
+    });
+}
+
 bool FakeReviewServices::RunRecordInformation(RecordInformation& information)
 {
     Events.push_back("RecordInformation");
     InformationShown.push_back(information);
-    const std::optional<std::string> address = Take(information_).value_or(std::nullopt);
-    if (!address)
-        return false;
-    information.SiteAddress = *address;
-    return true;
+    const std::optional<InformationScript> script = Take(information_);
+    return script && (*script)(information);
 }
 
 bool FakeReviewServices::RunPrivateNote(PrivateNoteForm& form)

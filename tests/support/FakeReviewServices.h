@@ -18,6 +18,7 @@ namespace testsupport {
 // logged in Events in the order it came.
 class FakeReviewServices : public ReviewServices {
 public:
+    using InformationScript = std::function<bool(RecordInformation&)>;
     using NoteScript = std::function<bool(PrivateNoteForm&)>;
     using PrintScript = std::function<bool(PrintSelectionForm&)>;
 
@@ -26,7 +27,9 @@ public:
     void AnswerNo() { yesNo_.push_back(false); }
     void NextSavePath(std::optional<std::string> path) { savePaths_.push_back(std::move(path)); }
     // OK with this site address, or Cancel without one.
-    void NextInformation(std::optional<std::string> siteAddress) { information_.push_back(std::move(siteAddress)); }
+    void NextInformation(std::optional<std::string> siteAddress);
+    // The script plays the user (and whatever else happens while the dialog is open).
+    void NextInformation(InformationScript script) { information_.push_back(std::move(script)); }
     // The script edits the form as a user would; its result is OK or Cancel.
     void NextPrivateNote(NoteScript script) { notes_.push_back(std::move(script)); }
     // As above; an OK whose form does not validate ends as the user's Cancel
@@ -68,7 +71,7 @@ public:
 private:
     std::deque<bool> yesNo_;
     std::deque<std::optional<std::string>> savePaths_;
-    std::deque<std::optional<std::string>> information_;
+    std::deque<InformationScript> information_;
     std::deque<NoteScript> notes_;
     std::deque<PrintScript> prints_;
 };
