@@ -2,23 +2,20 @@
 
 #include "BmpFileWriter.h"
 #include "CfaFileWriter.h"
+#include "RecordsTestHelpers.h"
 #include "ScopedTimeZone.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
 
+using namespace recordstest;
 using namespace testsupport;
 
 namespace {
-
-FrameTime Time(int year, int month, int day, int hour, int minute, int second, int millisecond)
-{
-    const auto u16 = [](int value) { return static_cast<std::uint16_t>(value); };
-    return FrameTime{u16(year), u16(month), 0, u16(day), u16(hour), u16(minute), u16(second), u16(millisecond)};
-}
 
 CfaFile Cfa(std::uint8_t lane, std::uint8_t frame, std::uint8_t macTail = 0x55)
 {
@@ -29,21 +26,6 @@ CfaFile Cfa(std::uint8_t lane, std::uint8_t frame, std::uint8_t macTail = 0x55)
     return file;
 }
 
-void WriteBmp(const std::string& path, const std::string& infoText)
-{
-    BmpFile file;
-    file.infoText = infoText;
-    WriteBmpFile(path, file);
-}
-
-std::vector<std::string> FileNames(const std::vector<FrameEntry>& frames)
-{
-    std::vector<std::string> names;
-    for (const FrameEntry& frame : frames)
-        names.push_back(std::filesystem::path(frame.Path).filename().string());
-    return names;
-}
-
 class RecordContentTest : public ::testing::Test {
 protected:
     ScopedTimeZone zone{"UTC"};
@@ -51,44 +33,51 @@ protected:
     std::string record = dir.MakeDir("2006-01-02 03:04:05");
     RecordContent content;
 
-    void Load() { LoadRecord(content, record, 1234); }
+    void Bmp(const std::string& name, const std::string& infoText) { WriteBmpFile(record + name, BmpFile{4, 4, {}, infoText}); }
     const std::vector<FrameEntry>& General() const { return content.Frames[RecordContent::GeneralView]; }
+    std::vector<std::string> FileNames(int lane, bool sorted = false) const
+    {
+        std::vector<std::string> names;
+        for (const FrameEntry& frame : content.Frames[lane])
+            names.push_back(std::filesystem::path(frame.Path).filename().string());
+        if (sorted)
+            std::sort(names.begin(), names.end());
+        return names;
+    }
 };
 
-TEST_F(RecordContentTest, LaneFramesByHeaderSortedByNumberWithTiesInReadingOrder)
+TEST_F(RecordContentTest, LaneFramesByNumberWithEqualNumbersInReadingOrder)
 {
-    // Reading order among equal numbers is the directory's, so add them one by one.
-    WriteCfaFile(dir.Path() + "b.cfa", Cfa(2, 7));
-    WriteCfaFile(dir.Path() + "a.cfa", Cfa(2, 7));
-    WriteCfaFile(dir.Path() + "c.cfa", Cfa(2, 3));
-    for (const char* name : {"b.cfa", "a.cfa", "c.cfa"})
-        AddLaneFrame(content, dir.Path() + name);
-    EXPECT_EQ(FileNames(content.Frames[2]), (std::vector<std::string>{"c.cfa", "b.cfa", "a.cfa"}));
-    const FrameEntry& first = content.Frames[2][0];
-    EXPECT_EQ(first.Frame, 3);
-    EXPECT_EQ(first.Lane, 2);
-    EXPECT_EQ(first.Mac, (MacAddress{0x00, 0x11, 0x22, 0x33, 0x44, 0x55}));
+    for (const auto& [name, frame] : {std::pair{"b.cfa", 7}, {"a.cfa", 7}, {"c.cfa", 3}}) {
+        WriteCfaFile(record + name, Cfa(2, static_cast<std::uint8_t>(frame)));
+        AddLaneFrame(content, record + name);
+    }
+    EXPECT_EQ(FileNames(2), (std::vector<std::string>{"c.cfa", "b.cfa", "a.cfa"}));
+    EXPECT_EQ(content.Frames[2][0].Frame, 3);
+    EXPECT_EQ(content.Frames[2][0].Mac, (MacAddress{0x00, 0x11, 0x22, 0x33, 0x44, 0x55}));
 }
 
-TEST_F(RecordContentTest, MalformedLaneFramesAreSkipped)
+TEST_F(RecordContentTest, MalformedFilesAreSkipped)
 {
-    const std::string header = CfaHeaderBytes(Cfa(1, 1));
-    const struct {
-        const char* name;
-        std::string bytes;
-    } cases[] = {
-        {"short.CFA", header.substr(0, 255)},
-        {"empty.CFA", ""},
-        {"lane0.CFA", CfaHeaderBytes(Cfa(0, 1))},
-        {"lane4.CFA", CfaHeaderBytes(Cfa(4, 1))},
-        {"headeronly.CFA", header},  // no samples: the loader reads only the header
-    };
-    for (const auto& c : cases)
-        WriteFile(record + c.name, c.bytes);
-    dir.MakeDir("2006-01-02 03:04:05/sub.CFA");
-    Load();
-    EXPECT_EQ(FileNames(content.Frames[1]), (std::vector<std::string>{"headeronly.CFA"}));
+    WriteFile(record + "short.CFA", CfaHeaderBytes(Cfa(1, 1)).substr(0, 255));
+    WriteFile(record + "empty.CFA", "");
+    WriteFile(record + "lane0.CFA", CfaHeaderBytes(Cfa(0, 1)));
+    WriteFile(record + "lane4.CFA", CfaHeaderBytes(Cfa(4, 1)));
+    WriteFile(record + "header only.CFA", CfaHeaderBytes(Cfa(1, 1)));  // the loader reads no samples
+    WriteCfaFile(record + ".CFA", Cfa(1, 1));                           // a name that is all extension
+    Bmp(".BMP", "imagetime=2006-01-02 03:04:05.000");
+    Bmp("lower.bmp", "imagetime=2006-01-02 03:04:05.000");
+    Bmp("picture.BMP.txt", "imagetime=2006-01-02 03:04:05.000");
+    std::filesystem::create_directory(record + "sub.CFA");
+    std::filesystem::create_symlink(record + "lower.bmp", record + "link.BMP");
+    std::filesystem::create_symlink(record + "missing", record + "dangling.CFA");
+    mkfifo((record + "pipe.BMP").c_str(), 0600);
+    LoadRecord(content, record, 1234);
+    EXPECT_EQ(FileNames(1), (std::vector<std::string>{"header only.CFA"}));
+    EXPECT_EQ(FileNames(0), (std::vector<std::string>{"lower.bmp"}));
     EXPECT_TRUE(content.Frames[2].empty() && content.Frames[3].empty());
+    EXPECT_EQ(content.Path, record);
+    EXPECT_EQ(content.Time, 1234);
 }
 
 TEST_F(RecordContentTest, LaneFrameTimeAddsTheMillisecondOffset)
@@ -98,12 +87,9 @@ TEST_F(RecordContentTest, LaneFrameTimeAddsTheMillisecondOffset)
         std::int32_t offset;
         FrameTime expected;
     } cases[] = {
-        {{2006, 1, 0, 2, 12, 0, 0, 0}, 1500, FrameTime{2006, 1, 1, 2, 12, 0, 1, 500}},
         {{2005, 12, 6, 31, 23, 59, 59, 900}, 200, FrameTime{2006, 1, 0, 1, 0, 0, 0, 100}},
-        {{2006, 3, 0, 1, 0, 0, 0, 0}, -1, FrameTime{2006, 2, 2, 28, 23, 59, 59, 999}},
-        {{2006, 1, 6, 4, 5, 6, 7, 8}, 0, FrameTime{2006, 1, 3, 4, 5, 6, 7, 8}},  // weekday recomputed
-        // No calendar time to move: kept as the header gives it.
-        {{0, 0, 0, 0, 0, 0, 0, 0}, 5000, FrameTime{}},
+        {{2006, 3, 6, 1, 0, 0, 0, 0}, -1, FrameTime{2006, 2, 2, 28, 23, 59, 59, 999}},  // weekday recomputed
+        // Not a calendar time, so it cannot be moved: kept as the header gives it.
         {{2006, 2, 9, 30, 0, 0, 0, 0}, 5000, FrameTime{2006, 2, 9, 30, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
@@ -111,8 +97,7 @@ TEST_F(RecordContentTest, LaneFrameTimeAddsTheMillisecondOffset)
         file.time = c.capture;
         file.millisecondOffset = c.offset;
         WriteCfaFile(record + "f.CFA", file);
-        ClearRecord(content);
-        AddLaneFrame(content, record + "f.CFA");
+        LoadRecord(content, record, 0);
         ASSERT_EQ(content.Frames[1].size(), 1u);
         EXPECT_EQ(content.Frames[1][0].Time, c.expected) << c.offset;
     }
@@ -120,21 +105,15 @@ TEST_F(RecordContentTest, LaneFrameTimeAddsTheMillisecondOffset)
 
 TEST_F(RecordContentTest, UnitAddressComesFromTheHighestLaneWithFrames)
 {
+    Bmp("g.BMP", "imagetime=2006-01-02 03:04:05.000");
+    LoadRecord(content, record, 0);
+    EXPECT_FALSE(content.Mac);
     WriteCfaFile(record + "l1.CFA", Cfa(1, 1, 0x01));
     WriteCfaFile(record + "r2.CFA", Cfa(3, 2, 0x03));
     WriteCfaFile(record + "r1.CFA", Cfa(3, 1, 0x33));
-    WriteBmp(record + "g.BMP", "imagetime=2006-01-02 03:04:05.000");
-    Load();
-    ASSERT_TRUE(content.Mac);
-    EXPECT_EQ((*content.Mac)[5], 0x33);  // the first frame of lane 3
+    LoadRecord(content, record, 0);
+    EXPECT_EQ(content.Mac.value_or(MacAddress{})[5], 0x33);
     EXPECT_EQ(General().at(0).Mac[5], 0x33);
-
-    std::filesystem::remove(record + "r2.CFA");
-    std::filesystem::remove(record + "r1.CFA");
-    std::filesystem::remove(record + "l1.CFA");
-    Load();
-    EXPECT_FALSE(content.Mac);
-    EXPECT_EQ(General().at(0).Mac, MacAddress{});
 }
 
 TEST_F(RecordContentTest, GeneralViewTimeFromInfoTextOrFileName)
@@ -147,77 +126,21 @@ TEST_F(RecordContentTest, GeneralViewTimeFromInfoTextOrFileName)
     } cases[] = {
         {"anything.bmp", "camera 7 imagetime=2006-01-02 03:04:05.678 end", expected},
         {"x20991231235959999.BMP", "imagetime=2006-01-02 03:04:05.678", expected},  // the text wins
-        {"v20060102030405678.BMP", "", expected},
-        {"v20060102030405678.BMP", "imagetime=2006-01-02 03:04", expected},  // incomplete: the name
+        {"v20060102030405678.BMP", "imagetime=2006-01-02 03:04", expected},         // incomplete: the name
         {"v20060102030405678.BMP", std::string("red\0imagetime=2007-01-01 00:00:00.000", 38), expected},
         {"v20060102030405678.BMP", "imagetime=2006-01-02 03:04:05.678imagetime=2007-01-01 00:00:00.000", expected},
         {"cam1_20060102030405012.BMP", "", Time(2006, 1, 2, 3, 4, 5, 12)},  // the last 21 characters
-        {"xxxxxxxxxxxxxxxxxxxxxx.BMP", "", FrameTime{}},  // 21 or more that do not read: zero fields
+        {"xxxxxxxxxxxxxxxxxxxxxx.BMP", "", FrameTime{}},  // unreadable fields are 0
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name + (" " + c.infoText));
         ClearRecord(content);
-        WriteBmp(record + c.name, c.infoText);
+        Bmp(c.name, c.infoText);
         AddGeneralViewFrame(content, record + c.name);
-        ASSERT_EQ(General().size(), 1u);
-        EXPECT_EQ(General()[0].Time, c.time);
-        EXPECT_EQ(General()[0].Lane, 0);
-        EXPECT_EQ(General()[0].Frame, 1);
+        ASSERT_EQ(General().size(), 1u) << c.name;
+        EXPECT_EQ(General()[0].Time, c.time) << c.name << " " << c.infoText;
         std::filesystem::remove(record + c.name);
     }
-}
-
-TEST_F(RecordContentTest, RedAndYellowTimesComeFromAnyGeneralViewFile)
-{
-    WriteBmp(record + "short.BMP", "yellowtime=2006-01-02 03:04:01.500 redtime=2006-01-02 03:04:04.250");
-    Load();
-    EXPECT_TRUE(General().empty());  // eight characters and no image time: not a frame of the record
-    EXPECT_EQ(content.RedTime, Time(2006, 1, 2, 3, 4, 4, 250));
-    EXPECT_EQ(content.YellowTime, Time(2006, 1, 2, 3, 4, 1, 500));
-
-    WriteBmp(record + "short.BMP", "redtime=2006-01-02 03:04");
-    Load();
-    EXPECT_EQ(content.RedTime, FrameTime{});
-    EXPECT_EQ(content.Path, record);
-    EXPECT_EQ(content.Time, 1234);
-}
-
-TEST_F(RecordContentTest, GeneralViewFramesAreNumberedInTimeOrder)
-{
-    const char* names[] = {"a.BMP", "b.BMP", "c.BMP", "d.BMP", "e.BMP"};
-    const char* texts[] = {"imagetime=2006-01-02 03:04:05.500", "imagetime=2006-01-02 03:04:05.100",
-                           "imagetime=2006-01-02 03:04:05.300", "imagetime=2006-01-02 03:04:05.300",
-                           "imagetime=2006-01-02 03:04:04.900"};
-    for (int i = 0; i < 5; ++i) {
-        WriteBmp(record + names[i], texts[i]);
-        AddGeneralViewFrame(content, record + names[i]);
-    }
-    EXPECT_EQ(FileNames(General()), (std::vector<std::string>{"e.BMP", "b.BMP", "c.BMP", "d.BMP", "a.BMP"}));
-    for (std::size_t i = 0; i < General().size(); ++i)
-        EXPECT_EQ(General()[i].Frame, static_cast<int>(i) + 1);
-}
-
-TEST_F(RecordContentTest, FilesAreClassifiedByExtension)
-{
-    WriteBmp(record + ".BMP", "imagetime=2006-01-02 03:04:05.000");
-    WriteBmp(record + "lower.bmp", "imagetime=2006-01-02 03:04:05.000");
-    WriteBmp(record + "two.dots.Bmp", "imagetime=2006-01-02 03:04:05.000");
-    WriteBmp(record + "picture.BMP.txt", "imagetime=2006-01-02 03:04:05.000");
-    WriteCfaFile(record + ".CFA", Cfa(1, 1));
-    WriteFile(record + "PrivateNote.txt", "3 note");
-    std::filesystem::create_symlink(record + "lower.bmp", record + "link.BMP");
-    std::filesystem::create_symlink(record + "missing", record + "dangling.CFA");
-    mkfifo((record + "pipe.BMP").c_str(), 0600);
-    Load();
-    std::vector<std::string> names = FileNames(General());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"lower.bmp", "two.dots.Bmp"}));
-    EXPECT_TRUE(content.Frames[1].empty());
-}
-
-TEST_F(RecordContentTest, APixelOffsetBeyondTheFileMeansNoInfoText)
-{
-    for (const std::uint32_t offset : {0x7FFFFFF0u, 0xFFFFFFFFu, 40u}) {
+    for (const std::uint32_t offset : {10'000u, 0x7FFFFFF0u, 0xFFFFFFFFu, 40u}) {
         std::string bytes = BmpFileBytes(BmpFile{4, 4, {}, "imagetime=2007-07-07 07:07:07.007"});
         for (int i = 0; i < 4; ++i)
             bytes[10 + i] = static_cast<char>(offset >> (8 * i) & 0xFF);
@@ -225,38 +148,27 @@ TEST_F(RecordContentTest, APixelOffsetBeyondTheFileMeansNoInfoText)
         ClearRecord(content);
         AddGeneralViewFrame(content, record + "v20060102030405678.BMP");
         ASSERT_EQ(General().size(), 1u);
-        EXPECT_EQ(General()[0].Time, Time(2006, 1, 2, 3, 4, 5, 678)) << offset;
+        EXPECT_EQ(General()[0].Time, expected) << offset;  // no text read, nothing allocated
     }
-    WriteFile(record + "v20060102030405678.BMP", "BM");  // a truncated header
-    ClearRecord(content);
-    AddGeneralViewFrame(content, record + "v20060102030405678.BMP");
-    ASSERT_EQ(General().size(), 1u);
 }
 
-TEST_F(RecordContentTest, AMissingFileStillGetsItsTimeFromItsName)
+TEST_F(RecordContentTest, GeneralViewFramesAreNumberedInTimeOrder)
 {
-    AddGeneralViewFrame(content, record + "v20060102030405678.BMP");
-    AddGeneralViewFrame(content, record + "gone.BMP");
-    AddLaneFrame(content, record + "gone.CFA");
-    EXPECT_EQ(General().size(), 1u);
-    EXPECT_TRUE(content.Frames[1].empty());
-}
-
-TEST_F(RecordContentTest, LoadingReplacesTheLastRecordAndAnUnreadableDirectoryHasNoFrames)
-{
-    WriteCfaFile(record + "f.CFA", Cfa(1, 1));
-    WriteBmp(record + "g.BMP", "redtime=2006-01-02 03:04:04.250 imagetime=2006-01-02 03:04:05.000");
-    Load();
-    ASSERT_EQ(content.Frames[1].size(), 1u);
-    const std::string empty = dir.MakeDir("2006-01-02 03:04:06");
-    LoadRecord(content, empty.substr(0, empty.size() - 1), 99);
-    EXPECT_EQ(content.Path, empty);
-    EXPECT_EQ(content.Time, 99);
-    EXPECT_TRUE(content.Frames[0].empty() && content.Frames[1].empty());
-    EXPECT_EQ(content.RedTime, FrameTime{});
-    EXPECT_FALSE(content.Mac);
-    LoadRecord(content, dir.Path() + "no such record", 5);
-    EXPECT_TRUE(content.Frames[0].empty());
+    Bmp("e.BMP", "imagetime=2006-01-02 03:04:05.500");
+    Bmp("short.BMP", "yellowtime=2006-01-02 03:04:01.500 redtime=2006-01-02 03:04:04.250");
+    const char* names[] = {"a.BMP", "b.BMP", "c.BMP", "d.BMP"};
+    const char* millis[] = {"100", "300", "300", "900"};
+    for (int i = 0; i < 4; ++i) {
+        Bmp(names[i], std::string("imagetime=2006-01-02 03:04:0") + (i == 3 ? "4." : "5.") + millis[i]);
+        AddGeneralViewFrame(content, record + names[i]);
+    }
+    AddGeneralViewFrame(content, record + "e.BMP");
+    AddGeneralViewFrame(content, record + "short.BMP");  // too short a name for a frame, yet it gives the lights
+    EXPECT_EQ(FileNames(0), (std::vector<std::string>{"d.BMP", "a.BMP", "b.BMP", "c.BMP", "e.BMP"}));
+    for (std::size_t i = 0; i < General().size(); ++i)
+        EXPECT_EQ(General()[i].Frame, static_cast<int>(i) + 1);
+    EXPECT_EQ(content.RedTime, Time(2006, 1, 2, 3, 4, 4, 250));
+    EXPECT_EQ(content.YellowTime, Time(2006, 1, 2, 3, 4, 1, 500));
 }
 
 }  // namespace
