@@ -14,8 +14,9 @@ namespace {
 // kernel can leave its range (eight or sixteen bytes per instruction), else
 // int32_t.
 template <class Sum, bool Divide, class Weights, class Rows>
-void FilterRowWith(const Weights& weights, const Rows& window, int n, int32_t width, int divisor,
-                   uint8_t* __restrict out)
+inline __attribute__((always_inline)) void FilterRowWith(const Weights& weights,
+                                                         const Rows& window, int n, int32_t width,
+                                                         int divisor, uint8_t* __restrict out)
 {
     const int half = n / 2;
     const int32_t end = 3 * (width - half);
@@ -31,19 +32,49 @@ void FilterRowWith(const Weights& weights, const Rows& window, int n, int32_t wi
 }
 
 // The program's own filters: 3 x 3, divisor 1, small weights. Weights and
-// row pointers live in locals, and the machine's wider vectors are used when
-// it has them.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("avx2", "default")))
-#endif
-void FilterRowNarrow3(const int16_t* weights, const uint8_t* const* window, int32_t width,
-                      uint8_t* out)
+// row pointers live in locals so they stay in registers.
+inline __attribute__((always_inline)) void FilterRowNarrow3(const int16_t* weights,
+                                                            const uint8_t* const* window,
+                                                            int32_t width, uint8_t* out)
 {
     std::array<int16_t, 9> localWeights;
     std::array<const uint8_t*, 3> localRows;
     std::copy_n(weights, 9, localWeights.begin());
     std::copy_n(window, 3, localRows.begin());
     FilterRowWith<int16_t, false>(localWeights, localRows, 3, width, 1, out);
+}
+
+void FilterRowNarrow3Baseline(const int16_t* weights, const uint8_t* const* window,
+                              int32_t width, uint8_t* out)
+{
+    FilterRowNarrow3(weights, window, width, out);
+}
+
+// The same compiled for the wider vectors most machines have; chosen at run
+// time rather than by the loader, which sanitizer runtimes do not survive.
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx2"))) void FilterRowNarrow3Wide(const int16_t* weights,
+                                                          const uint8_t* const* window,
+                                                          int32_t width, uint8_t* out)
+{
+    FilterRowNarrow3(weights, window, width, out);
+}
+
+#endif
+
+using NarrowRowFunction = void (*)(const int16_t*, const uint8_t* const*, int32_t, uint8_t*);
+
+NarrowRowFunction FilterRowNarrow3Best()
+{
+#if defined(__x86_64__) && defined(__GNUC__)
+    static const NarrowRowFunction best = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") ? FilterRowNarrow3Wide : FilterRowNarrow3Baseline;
+    }();
+    return best;
+#else
+    return FilterRowNarrow3Baseline;
+#endif
 }
 
 struct Rows {
@@ -97,8 +128,9 @@ void ConvolveInPlace(const ConvolutionJob& job)
     if (job.size == 3 && job.divisor == 1 && FitsSixteenBits(job.kernel, count)) {
         std::array<int16_t, 9> weights;
         std::copy_n(job.kernel, 9, weights.begin());
+        const NarrowRowFunction filterRow = FilterRowNarrow3Best();
         FilterRows(job, [&](const uint8_t* const* window, uint8_t* out) {
-            FilterRowNarrow3(weights.data(), window, job.width, out);
+            filterRow(weights.data(), window, job.width, out);
         });
         return;
     }

@@ -9,7 +9,7 @@ namespace {
 
 // Pixels per side of the square tiles the copy walks, so that the source
 // rows of one tile stay in the cache while it is written.
-constexpr int32_t Tile = 32;
+constexpr int32_t Tile = 64;
 constexpr size_t RowsForTwoThreads = 4 * Tile;
 
 // The source pixel of destination (row r, column c), rows from the top, is

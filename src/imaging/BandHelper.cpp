@@ -1,0 +1,66 @@
+#include "imaging/BandHelper.h"
+
+#include <system_error>
+
+BandHelper* BandHelper::Shared()
+{
+    static BandHelper helper;
+    return helper.thread_.joinable() ? &helper : nullptr;
+}
+
+BandHelper::BandHelper()
+{
+    try {
+        thread_ = std::thread([this] { Loop(); });
+    } catch (const std::system_error&) {
+        // No helper: every job runs on its caller.
+    }
+}
+
+BandHelper::~BandHelper()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        stop_ = true;
+    }
+    changed_.notify_all();
+    if (thread_.joinable())
+        thread_.join();
+}
+
+unsigned long BandHelper::TryStart(const std::function<void()>& job)
+{
+    unsigned long ticket = 0;
+    {
+        const std::lock_guard lock(mutex_);
+        if (job_ || stop_)
+            return 0;
+        job_ = &job;
+        ticket = ++started_;
+    }
+    changed_.notify_all();
+    return ticket;
+}
+
+void BandHelper::Wait(unsigned long ticket)
+{
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this, ticket] { return finished_ >= ticket; });
+}
+
+void BandHelper::Loop()
+{
+    std::unique_lock lock(mutex_);
+    while (true) {
+        changed_.wait(lock, [this] { return job_ != nullptr || stop_; });
+        if (!job_)
+            return;
+        const std::function<void()>* job = job_;
+        lock.unlock();
+        (*job)();
+        lock.lock();
+        job_ = nullptr;
+        ++finished_;
+        changed_.notify_all();
+    }
+}
