@@ -36,10 +36,21 @@ unsigned long BandHelper::TryStart(const std::function<void()>& job)
         if (job_ || stop_)
             return 0;
         job_ = &job;
+        taken_ = false;
         ticket = ++started_;
     }
     changed_.notify_all();
     return ticket;
+}
+
+bool BandHelper::Retract(unsigned long ticket)
+{
+    const std::lock_guard lock(mutex_);
+    if (!job_ || taken_ || started_ != ticket)
+        return false;
+    job_ = nullptr;
+    ++finished_;
+    return true;
 }
 
 void BandHelper::Wait(unsigned long ticket)
@@ -52,9 +63,10 @@ void BandHelper::Loop()
 {
     std::unique_lock lock(mutex_);
     while (true) {
-        changed_.wait(lock, [this] { return job_ != nullptr || stop_; });
-        if (!job_)
+        changed_.wait(lock, [this] { return (job_ && !taken_) || stop_; });
+        if (!job_ || taken_)
             return;
+        taken_ = true;
         const std::function<void()>* job = job_;
         lock.unlock();
         (*job)();

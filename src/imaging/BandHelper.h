@@ -24,6 +24,9 @@ public:
     // took it, and the caller must then Wait for that ticket before job goes
     // away.
     unsigned long TryStart(const std::function<void()>& job);
+    // Takes the job back when the helper has not begun it (it is not given
+    // a core while the machine is busy); true means the caller runs it.
+    bool Retract(unsigned long ticket);
     void Wait(unsigned long ticket);
 
 private:
@@ -32,6 +35,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     const std::function<void()>* job_ = nullptr;
+    bool taken_ = false;
     unsigned long started_ = 0;
     unsigned long finished_ = 0;
     bool stop_ = false;

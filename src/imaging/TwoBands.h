@@ -23,5 +23,8 @@ void RunInTwoBands(size_t count, size_t minimumForTwo, const Work& work)
         return;
     }
     work(0, middle);
-    helper->Wait(ticket);
+    if (helper->Retract(ticket))
+        work(middle, count);
+    else
+        helper->Wait(ticket);
 }
