@@ -49,8 +49,7 @@ std::optional<std::string> InfoText(const ReadOnlyFile& file)
     unsigned char header[FileHeaderSize];
     if (file.ReadAt(0, header, FileHeaderSize) != FileHeaderSize)
         return std::nullopt;
-    const std::uint32_t pixelOffset = header[10] | header[11] << 8 | header[12] << 16 | std::uint32_t{header[13]} << 24;
-    const auto length = static_cast<std::int32_t>(pixelOffset - 44u);
+    const auto length = static_cast<std::int32_t>(ReadOnlyFile::Little32(header + 10) - 44u);
     if (length <= 0 || file.Size() < InfoTextOffset + static_cast<std::uint64_t>(length))
         return std::nullopt;
     std::string text(static_cast<std::size_t>(length), '\0');

@@ -8,17 +8,6 @@
 namespace {
 
 constexpr std::size_t HeaderSize = 256;
-constexpr std::int64_t TicksPerMillisecond = 10'000;
-
-std::uint16_t Read16(const unsigned char* bytes)
-{
-    return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
-}
-
-std::int32_t Read32(const unsigned char* bytes)
-{
-    return static_cast<std::int32_t>(std::uint32_t{Read16(bytes)} | std::uint32_t{Read16(bytes + 2)} << 16);
-}
 
 // The capture time at offset 12 moved by the millisecond offset at offset 8.
 // A capture time that is no calendar time cannot be moved and stays as the
@@ -29,11 +18,12 @@ FrameTime CaptureTime(const unsigned char* header)
     std::uint16_t* fields[8] = {&time.Year, &time.Month, &time.DayOfWeek, &time.Day,
                                 &time.Hour, &time.Minute, &time.Second, &time.Millisecond};
     for (int i = 0; i < 8; ++i)
-        *fields[i] = Read16(header + 12 + 2 * i);
+        *fields[i] = ReadOnlyFile::Little16(header + 12 + 2 * i);
+    const auto offset = static_cast<std::int32_t>(ReadOnlyFile::Little32(header + 8));
     const std::optional<std::int64_t> ticks = ToSystemTicks(time);
     if (!ticks)
         return time;
-    return FromSystemTicks(*ticks + std::int64_t{Read32(header + 8)} * TicksPerMillisecond).value_or(time);
+    return FromSystemTicks(*ticks + std::int64_t{offset} * TicksPerMillisecond).value_or(time);
 }
 
 }  // namespace

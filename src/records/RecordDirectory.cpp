@@ -12,18 +12,9 @@
 
 namespace {
 
-std::optional<std::tm> LocalDate(RecordTime time)
-{
-    const std::time_t value = time;
-    std::tm fields{};
-    if (!localtime_r(&value, &fields))
-        return std::nullopt;
-    return fields;
-}
-
 bool OnDay(RecordTime time, const std::optional<std::tm>& day)
 {
-    const std::optional<std::tm> fields = LocalDate(time);
+    const std::optional<std::tm> fields = ToLocalFields(time);
     return fields && day && fields->tm_mday == day->tm_mday && fields->tm_mon == day->tm_mon &&
            fields->tm_year == day->tm_year;
 }
@@ -45,7 +36,7 @@ bool StateShown(RecordState state, std::int32_t mask)
 std::vector<std::uint32_t> PassingRows(const std::vector<RecordEntry>& rows, std::int32_t mask, RecordTime day)
 {
     const bool byDay = (mask & RecordDirectory::AllDays) == 0;
-    const std::optional<std::tm> dayFields = byDay ? LocalDate(day) : std::nullopt;
+    const std::optional<std::tm> dayFields = byDay ? ToLocalFields(day) : std::nullopt;
     std::vector<std::uint32_t> passing;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if ((!byDay || OnDay(rows[i].Time, dayFields)) && StateShown(rows[i].State, mask))

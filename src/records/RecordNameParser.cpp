@@ -1,25 +1,19 @@
 #include "records/RecordNameParser.h"
 
-#include <ctime>
-
 namespace {
 
 constexpr RecordTime SecondsPerDay = 86'400;
 
 std::optional<long> UtcOffset(RecordTime time)
 {
-    const std::time_t value = time;
-    std::tm fields{};
-    if (!localtime_r(&value, &fields))
-        return std::nullopt;
-    return fields.tm_gmtoff;
+    const std::optional<std::tm> fields = ToLocalFields(time);
+    return fields ? std::optional<long>(fields->tm_gmtoff) : std::nullopt;
 }
 
 bool StartsAtFullHour(RecordTime time, int hour)
 {
-    const std::time_t value = time;
-    std::tm fields{};
-    return localtime_r(&value, &fields) && fields.tm_hour == hour && fields.tm_min == 0 && fields.tm_sec == 0;
+    const std::optional<std::tm> fields = ToLocalFields(time);
+    return fields && fields->tm_hour == hour && fields->tm_min == 0 && fields->tm_sec == 0;
 }
 
 }  // namespace

@@ -11,12 +11,6 @@ constexpr const char* MonthNames[13] = {"???",  "January", "February",  "March",
                                         "May",  "June",    "July",      "August",  "September",
                                         "October", "November", "December"};
 
-bool ToLocal(RecordTime time, std::tm& fields)
-{
-    const std::time_t value = time;
-    return localtime_r(&value, &fields) != nullptr;
-}
-
 // The long time text of local fields; null gives the text of a failed conversion.
 std::string TimeText(const std::tm* tm)
 {
@@ -73,6 +67,15 @@ std::optional<RecordTime> LocalToRecordTime(const CalendarFields& fields)
     return result;
 }
 
+std::optional<std::tm> ToLocalFields(RecordTime time)
+{
+    const std::time_t value = time;
+    std::tm fields{};
+    if (!localtime_r(&value, &fields))
+        return std::nullopt;
+    return fields;
+}
+
 std::optional<RecordTime> ToRecordTime(const FrameTime& time)
 {
     if (time.Year < 1900)
@@ -104,8 +107,8 @@ std::optional<RecordTime> ParseRecordName(std::string_view name)
 
 std::string FormatTimeText(RecordTime time)
 {
-    std::tm tm{};
-    return ToLocal(time, tm) ? TimeText(&tm) : TimeText(nullptr);
+    const std::optional<std::tm> fields = ToLocalFields(time);
+    return TimeText(fields ? &*fields : nullptr);
 }
 
 std::string FormatFrameTimeText(const FrameTime& time)
@@ -128,10 +131,10 @@ double SecondsBetween(const FrameTime& a, const FrameTime& b)
 
 std::string FormatLocaleDateTime(RecordTime time)
 {
-    std::tm tm{};
-    if (!ToLocal(time, tm))
+    const std::optional<std::tm> fields = ToLocalFields(time);
+    if (!fields)
         return "Invalid DateTime";
     char text[256];
-    const std::size_t length = std::strftime(text, sizeof text, "%c", &tm);
+    const std::size_t length = std::strftime(text, sizeof text, "%c", &*fields);
     return std::string(text, length);
 }

@@ -26,6 +26,8 @@ struct CalendarFields {
 
 // Nothing when the C library cannot convert the fields.
 std::optional<RecordTime> LocalToRecordTime(const CalendarFields& fields);
+// The local calendar fields of a record time (localtime_r), or nothing.
+std::optional<std::tm> ToLocalFields(RecordTime time);
 
 // A time with year below 1900 is 0; milliseconds are dropped. Nothing when the
 // C library cannot convert it.
