@@ -1,0 +1,58 @@
+#pragma once
+
+#include "document/CReviewView.h"
+#include "platform/CCommandTarget.h"
+
+#include <QWidget>
+
+class CCfaImagePane;
+class CRecordDirectoryPane;
+class CSlidePane;
+class CThumbPane;
+class CVantrelDoc;
+
+// The main view: a container of the four working panes that places them by
+// the display mode. It draws nothing itself; the panes cover it.
+class CVantrelView : public QWidget, public CReviewView, public CCommandTarget {
+    Q_OBJECT
+
+public:
+    static constexpr int SlideWidth = 450;
+    static constexpr int SlideHeight = 365;
+    static constexpr int ThumbnailsHeight = 170;
+
+    // Registers itself with the document, then creates the panes in their
+    // order, each registered right after it is made.
+    CVantrelView(CVantrelDoc& document, QWidget* parent);
+    ~CVantrelView() override;
+
+    // The one main view, for whoever must post it print commands; null
+    // while none exists.
+    static CVantrelView* Instance() { return s_instance; }
+
+    void LayoutPanes(int cx, int cy);
+
+    // Hints 0 and 16 lay the panes out anew; every hint repaints.
+    void OnUpdate(int hint, const CCommandHint* object) override;
+    void OnCommand(int id, QWidget* control) override;
+
+    CSlidePane* SlidePane() const { return m_slidePane; }
+    CRecordDirectoryPane* RecordsPane() const { return m_recordsPane; }
+    CThumbPane* ThumbPane() const { return m_thumbPane; }
+    CCfaImagePane* ImagePane() const { return m_imagePane; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreatePanes();
+    void OnFilePrintPreview();
+
+    static inline CVantrelView* s_instance = nullptr;
+
+    CVantrelDoc& m_document;
+    CSlidePane* m_slidePane = nullptr;
+    CCfaImagePane* m_imagePane = nullptr;
+    CRecordDirectoryPane* m_recordsPane = nullptr;
+    CThumbPane* m_thumbPane = nullptr;
+};
