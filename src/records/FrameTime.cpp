@@ -2,6 +2,7 @@
 
 namespace {
 
+constexpr std::int64_t TicksPerMillisecond = 10'000;
 constexpr std::int64_t TicksPerSecond = 1000 * TicksPerMillisecond;
 constexpr std::int64_t SecondsPerDay = 86'400;
 

@@ -20,8 +20,6 @@ struct FrameTime {
 
 static_assert(sizeof(FrameTime) == 16, "FrameTime mirrors the 16 header bytes");
 
-constexpr std::int64_t TicksPerMillisecond = 10'000;
-
 // 100-nanosecond units since 1601-01-01 00:00:00, the unit in which frame
 // offsets and intervals are computed. A field out of range (month 1..12, a day
 // that exists in that month, hour, minute, second, millisecond, year 1601..30827)

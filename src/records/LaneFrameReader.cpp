@@ -8,6 +8,7 @@
 namespace {
 
 constexpr std::size_t HeaderSize = 256;
+constexpr std::int64_t TicksPerMillisecond = 10'000;
 
 // The capture time at offset 12 moved by the millisecond offset at offset 8.
 // A capture time that is no calendar time cannot be moved and stays as the
