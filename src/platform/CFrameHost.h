@@ -13,4 +13,5 @@ public:
     // The caption follows the document: "<title> - <application title>".
     virtual void SetDocumentTitle(const QString& title) = 0;
     virtual void SetFullScreen(bool on) = 0;
+    virtual void ShowMaximized() = 0;
 };

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 class CommandTable;
+struct KeyStroke;
 class QKeyEvent;
 class QWidget;
 
@@ -17,7 +18,6 @@ class CAcceleratorFilter : public QObject {
 public:
     // commands runs the commands; frame is the window the keys belong to.
     CAcceleratorFilter(const CommandTable& commands, QWidget& frame);
-    ~CAcceleratorFilter() override;
 
     // The mark keys (digits and minus) work only while this control or one
     // inside it has the focus.
@@ -29,6 +29,7 @@ protected:
 private:
     // The command of the key, or 0 when the key is not the table's here.
     int CommandFor(QObject* receiver, const QKeyEvent& event) const;
+    bool Applies(const KeyStroke& keys) const;
     bool InCharacterTarget() const;
 
     const CommandTable& m_commands;

@@ -43,7 +43,7 @@ public:
 
     // Maximised on the screen it is on, also where no window manager would
     // maximise it.
-    void ShowMaximized();
+    void ShowMaximized() override;
 
 private:
     CVantrelDoc& m_document;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/CReviewView.h"
+
 #include <QObject>
 
 #include <vector>
@@ -10,33 +12,34 @@ class CRecentFileList;
 class QAction;
 class QMenu;
 class QMenuBar;
-struct MenuDefinition;
 
 // The main menu bar built from the menus and the command table: one action
 // per item, carrying its command id; the text after a tab shows as the key.
 // The keys themselves are the accelerator filter's, so they work also while
-// full screen hides the menu.
-class CMainMenu : public QObject {
+// full screen hides the menu. Registered with the document, it brings the
+// items up to date after every hint, and each menu again when it opens.
+class CMainMenu : public QObject, public CReviewView {
     Q_OBJECT
 
 public:
     CMainMenu(QMenuBar& bar, const CommandTable& commands, const CRecentFileList& recentFiles,
-              CCommandTarget& target);
+              CCommandTarget& target, QObject* parent);
 
     // Enabled and checked states of every item, from the update rules.
     void UpdateStates();
     void UpdateStates(QMenu& menu);
-
-    // Builds a pop-up of the same kind for a pane; its actions send to target.
-    static QMenu* BuildPopup(const MenuDefinition& definition, CCommandTarget& target, QWidget* parent);
+    void OnUpdate(int hint, const CCommandHint* object) override;
 
 private:
-    static QAction* AddItem(QMenu& menu, int command, const QString& text, CCommandTarget& target);
-    void FillRecentFiles(QMenu& menu);
+    QAction* MakeItem(QMenu& menu, int command, const QString& text);
+    // The recent-file entries in place of the ones shown: "Recent File"
+    // alone while the list is empty.
+    void FillRecentFiles();
 
     QMenuBar& m_bar;
     const CommandTable& m_commands;
     const CRecentFileList& m_recentFiles;
     CCommandTarget& m_target;
+    QMenu* m_fileMenu = nullptr;
     std::vector<QAction*> m_recentActions;
 };

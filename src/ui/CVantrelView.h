@@ -34,7 +34,10 @@ public:
 
     // Hints 0 and 16 lay the panes out anew; every hint repaints.
     void OnUpdate(int hint, const CCommandHint* object) override;
+    // Its own commands; the others go on to the frame.
     void OnCommand(int id, QWidget* control) override;
+    // Runs id when it is one of the view's own commands; false otherwise.
+    bool OnViewCommand(int id);
 
     CSlidePane* SlidePane() const { return m_slidePane; }
     CRecordDirectoryPane* RecordsPane() const { return m_recordsPane; }

@@ -1,0 +1,178 @@
+#include "platform/CQtReviewServices.h"
+
+#include "document/CommandIds.h"
+#include "platform/CCommandTarget.h"
+#include "platform/CFrameHost.h"
+#include "platform/CRecentFileList.h"
+#include "platform/ShowMessageBox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QWidget>
+
+namespace {
+
+QMessageBox::Icon BoxIcon(ReviewServices::MessageIcon icon)
+{
+    switch (icon) {
+    case ReviewServices::MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case ReviewServices::MessageIcon::Error:
+        return QMessageBox::Critical;
+    case ReviewServices::MessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+QStringList NameFilters(const std::vector<FileFilter>& filters)
+{
+    QStringList list;
+    for (const FileFilter& filter : filters)
+        list.append(QString::fromStdString(filter.Name + " (" + filter.Pattern + ")"));
+    return list;
+}
+
+// A directory as the user knows it: absolute, ending in '/'.
+QString DirectoryDisplayPath(const std::string& path)
+{
+    QString absolute = QDir::cleanPath(QDir(QString::fromStdString(path)).absolutePath());
+    if (!absolute.endsWith('/'))
+        absolute += '/';
+    return absolute;
+}
+
+}  // namespace
+
+CQtReviewServices::CQtReviewServices(CRecentFileList& recentFiles) : m_recentFiles(recentFiles)
+{
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(this);
+}
+
+void CQtReviewServices::SetWindows(CFrameHost* frame, QWidget* view)
+{
+    m_frame = frame;
+    m_view = view;
+}
+
+QWidget* CQtReviewServices::Owner() const
+{
+    return m_frame ? m_frame->FrameWidget() : nullptr;
+}
+
+bool CQtReviewServices::AskYesNo(const std::string& text)
+{
+    return ShowMessageBox(Owner(), QString::fromStdString(text), QMessageBox::Question,
+                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void CQtReviewServices::ShowMessage(const std::string& text, MessageIcon icon)
+{
+    ShowMessageBox(Owner(), QString::fromStdString(text), BoxIcon(icon));
+}
+
+std::optional<std::string> CQtReviewServices::AskSavePath(const SaveFileRequest& request)
+{
+    QFileDialog dialog(Owner());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(NameFilters(request.Filters));
+    dialog.setDefaultSuffix(QString::fromStdString(request.DefaultExtension));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.PromptOverwrite);
+    if (!request.InitialName.empty())
+        dialog.selectFile(QString::fromStdString(request.InitialName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+// The three dialogs are not part of the program yet. Saying so is kinder
+// than a menu item that silently does nothing; the answer is Cancel, so the
+// document changes nothing.
+bool CQtReviewServices::RunRecordInformation(RecordInformation& information)
+{
+    (void)information;
+    return ShowUnavailable(QStringLiteral("The record information dialog"));
+}
+
+bool CQtReviewServices::RunPrivateNote(PrivateNoteForm& form)
+{
+    (void)form;
+    return ShowUnavailable(QStringLiteral("The private note dialog"));
+}
+
+bool CQtReviewServices::RunPrintSelection(PrintSelectionForm& form)
+{
+    (void)form;
+    return ShowUnavailable(QStringLiteral("The print selection dialog"));
+}
+
+bool CQtReviewServices::ShowUnavailable(const QString& what)
+{
+    ShowMessageBox(Owner(), what + QStringLiteral(" is not available in this version."),
+                   QMessageBox::Information);
+    return false;
+}
+
+void CQtReviewServices::BeginWaitCursor()
+{
+    // Qt keeps a stack of override cursors, so nested waits nest here too.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void CQtReviewServices::EndWaitCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void CQtReviewServices::SetPathName(const std::string& path)
+{
+    const QString display = DirectoryDisplayPath(path);
+    if (m_frame)
+        m_frame->SetDocumentTitle(display);
+    m_recentFiles.Add(display);
+}
+
+void CQtReviewServices::StartPrintPreview()
+{
+    auto* target = dynamic_cast<CCommandTarget*>(m_view);
+    if (!target)
+        return;
+    // Posted, with the view as context: the preview opens after the command
+    // that asked for it is done, and not at all when the view is gone by then.
+    QMetaObject::invokeMethod(
+        m_view, [target] { target->OnCommand(ID_FILE_PRINT_PREVIEW, nullptr); }, Qt::QueuedConnection);
+}
+
+void CQtReviewServices::SetFullScreen(bool on)
+{
+    if (m_frame)
+        m_frame->SetFullScreen(on);
+}
+
+void CQtReviewServices::ShowMaximizedAndRedraw()
+{
+    if (!m_frame)
+        return;
+    m_frame->ShowMaximized();
+    m_frame->FrameWidget()->repaint();
+}
+
+bool CQtReviewServices::PumpWaitingMessages()
+{
+    if (m_quitting)
+        return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return !m_quitting;
+}
+
+bool CQtReviewServices::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance())
+        m_quitting = true;
+    return false;
+}

@@ -1,0 +1,82 @@
+#include "ui/CMainFrame.h"
+
+#include "document/CVantrelDoc.h"
+#include "ui/CAcceleratorFilter.h"
+#include "ui/CMainMenu.h"
+#include "ui/CRecordDirectoryPane.h"
+#include "ui/CVantrelView.h"
+
+#include <QMenuBar>
+#include <QScreen>
+
+CMainFrame::CMainFrame(CVantrelDoc& document, const CRecentFileList& recentFiles)
+    : m_document(document),
+      m_view(new CVantrelView(document, this)),
+      m_menu(new CMainMenu(*menuBar(), document.Commands(), recentFiles, *this, this)),
+      m_accelerators(new CAcceleratorFilter(document.Commands(), *this))
+{
+    setCentralWidget(m_view);
+    setMinimumSize(MinimumWidth, MinimumHeight);
+    m_document.AddView(m_menu);
+    m_accelerators->SetCharacterTarget(m_view->RecordsPane()->RecordsList());
+    SetDocumentTitle(QStringLiteral("Vantrel"));
+}
+
+CMainFrame::~CMainFrame()
+{
+    m_document.RemoveView(m_menu);
+}
+
+void CMainFrame::OnCommand(int id, QWidget* control)
+{
+    (void)control;
+    if (!m_view->OnViewCommand(id))
+        m_document.OnCommand(id);
+}
+
+void CMainFrame::OnInitMenuPopup(QMenu& popup)
+{
+    m_menu->UpdateStates(popup);
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    m_menu->UpdateStates();
+}
+
+void CMainFrame::PostCommand(int id)
+{
+    QMetaObject::invokeMethod(this, [this, id] { OnCommand(id, nullptr); }, Qt::QueuedConnection);
+}
+
+void CMainFrame::SetDocumentTitle(const QString& title)
+{
+    setWindowTitle(title + QStringLiteral(" - ") + ApplicationTitle);
+}
+
+void CMainFrame::SetFullScreen(bool on)
+{
+    if (on == m_fullScreen)
+        return;
+    m_fullScreen = on;
+    if (on) {
+        m_savedState = windowState();
+        m_savedGeometry = geometry();
+        menuBar()->hide();
+        setWindowState((m_savedState & ~(Qt::WindowMaximized | Qt::WindowMinimized)) | Qt::WindowFullScreen);
+        // Without a window manager the state alone would not cover the screen.
+        if (QScreen* where = screen())
+            setGeometry(where->geometry());
+    } else {
+        menuBar()->show();
+        setWindowState(m_savedState);
+        setGeometry(m_savedGeometry);
+    }
+}
+
+void CMainFrame::ShowMaximized()
+{
+    if (QScreen* where = screen())
+        setGeometry(where->availableGeometry());
+    showMaximized();
+}

@@ -1,0 +1,8 @@
+#include "ui/CRecordDirectoryPane.h"
+
+CRecordDirectoryPane::CRecordDirectoryPane(CVantrelDoc& document, QWidget* parent)
+    : CPaneView(document, QStringLiteral("Record Pane"), Id, parent)
+{
+    // The pane stands in for its list, which takes the keyboard focus.
+    setFocusPolicy(Qt::StrongFocus);
+}

@@ -1,0 +1,133 @@
+#include "ui/CVantrelView.h"
+
+#include "document/CVantrelDoc.h"
+#include "document/CommandIds.h"
+#include "document/UpdateHints.h"
+#include "platform/ShowMessageBox.h"
+#include "ui/CRecordDirectoryPane.h"
+#include "ui/CSlidePane.h"
+#include "views/CCfaImagePane.h"
+#include "views/CThumbPane.h"
+
+#include <algorithm>
+
+namespace {
+
+// Placing a pane also shows it; sizes below zero (a view smaller than the
+// fixed column) become empty panes.
+void Place(QWidget* pane, int x, int y, int cx, int cy)
+{
+    pane->setGeometry(x, y, std::max(cx, 0), std::max(cy, 0));
+    pane->show();
+}
+
+}  // namespace
+
+CVantrelView::CVantrelView(CVantrelDoc& document, QWidget* parent) : QWidget(parent), m_document(document)
+{
+    s_instance = this;
+    // The panes cover the whole view in every display mode.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_document.AddView(this);
+    CreatePanes();
+}
+
+CVantrelView::~CVantrelView()
+{
+    m_document.RemoveView(this);
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+void CVantrelView::CreatePanes()
+{
+    // Registered one by one as they are made: every pane receives every hint
+    // in this order.
+    m_slidePane = new CSlidePane(m_document, this);
+    m_document.AddView(m_slidePane);
+    m_recordsPane = new CRecordDirectoryPane(m_document, this);
+    m_document.AddView(m_recordsPane);
+    m_thumbPane = new CThumbPane(m_document, this);
+    m_document.AddView(m_thumbPane);
+    m_imagePane = new CCfaImagePane(m_document, this);
+    m_document.AddView(m_imagePane);
+}
+
+void CVantrelView::LayoutPanes(int cx, int cy)
+{
+    switch (m_document.DisplayMode) {
+    case CVantrelDoc::DisplayNormal:
+        Place(m_slidePane, 0, 0, SlideWidth, SlideHeight);
+        Place(m_recordsPane, 0, SlideHeight, SlideWidth, cy - SlideHeight);
+        Place(m_imagePane, SlideWidth, 0, cx - SlideWidth, cy - ThumbnailsHeight);
+        Place(m_thumbPane, SlideWidth, cy - ThumbnailsHeight, cx - SlideWidth, ThumbnailsHeight);
+        break;
+    case CVantrelDoc::DisplayDetailedFullScreen:
+        m_slidePane->hide();
+        m_recordsPane->hide();
+        Place(m_imagePane, 0, 0, cx, cy);
+        m_thumbPane->hide();
+        break;
+    case CVantrelDoc::DisplayGeneralFullScreen:
+        Place(m_slidePane, 0, 0, cx, cy);
+        m_recordsPane->hide();
+        m_imagePane->hide();
+        m_thumbPane->hide();
+        break;
+    default:
+        break;
+    }
+    update();
+}
+
+void CVantrelView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_imagePane)
+        LayoutPanes(width(), height());
+}
+
+void CVantrelView::OnUpdate(int hint, const CCommandHint* object)
+{
+    (void)object;
+    if (!m_imagePane)
+        return;
+    if (hint == HINT_ALL || hint == HINT_DISPLAY)
+        LayoutPanes(width(), height());
+    update();
+}
+
+void CVantrelView::OnCommand(int id, QWidget* control)
+{
+    if (OnViewCommand(id))
+        return;
+    if (auto* target = dynamic_cast<CCommandTarget*>(parentWidget()))
+        target->OnCommand(id, control);
+}
+
+bool CVantrelView::OnViewCommand(int id)
+{
+    switch (id) {
+    case ID_THUMBNAILS_LOCK:
+        if (m_thumbPane)
+            m_thumbPane->LockLoader();
+        return true;
+    case ID_THUMBNAILS_UNLOCK:
+        if (m_thumbPane)
+            m_thumbPane->UnlockLoader();
+        return true;
+    case ID_FILE_PRINT_PREVIEW:
+        OnFilePrintPreview();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Printing is not part of the program yet; a print command says so rather
+// than doing nothing.
+void CVantrelView::OnFilePrintPreview()
+{
+    ShowMessageBox(window(), QStringLiteral("Printing is not available in this version."),
+                   QMessageBox::Information);
+}
