@@ -109,10 +109,10 @@ void CVantrelApp::OnFileNew()
 void CVantrelApp::CreateDocumentAndWindows()
 {
     m_document = std::make_unique<CVantrelDoc>(m_settings, m_codeNotes, m_services);
+    m_document->OnNewDocument();
     AttachCommands();
     m_frame = std::make_unique<CMainFrame>(*m_document, m_recentFiles);
     m_services.SetWindows(m_frame.get(), m_frame->View());
-    m_document->OnNewDocument();
 }
 
 void CVantrelApp::AttachCommands()

@@ -63,14 +63,15 @@ void CMainFrame::SetFullScreen(bool on)
         m_savedState = windowState();
         m_savedGeometry = geometry();
         menuBar()->hide();
-        setWindowState((m_savedState & ~(Qt::WindowMaximized | Qt::WindowMinimized)) | Qt::WindowFullScreen);
         // Without a window manager the state alone would not cover the screen.
+        // The geometry goes first: a move or resize ends a window state.
         if (QScreen* where = screen())
             setGeometry(where->geometry());
+        setWindowState((m_savedState & ~(Qt::WindowMaximized | Qt::WindowMinimized)) | Qt::WindowFullScreen);
     } else {
         menuBar()->show();
-        setWindowState(m_savedState);
         setGeometry(m_savedGeometry);
+        setWindowState(m_savedState);
     }
 }
 

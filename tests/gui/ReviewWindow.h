@@ -1,0 +1,37 @@
+#pragma once
+
+// The document with its main window as the application makes them, on a
+// record root of its own and the real desktop services.
+
+#include "TempDir.h"
+#include "config/CCodeNoteMap.h"
+#include "config/CVantrelSettings.h"
+#include "document/CVantrelDoc.h"
+#include "platform/CQtReviewServices.h"
+#include "platform/CRecentFileList.h"
+#include "ui/CMainFrame.h"
+
+#include <memory>
+
+namespace shelltest {
+
+// Every test starts with an empty recent-files list.
+struct ForgottenRecentFiles {
+    ForgottenRecentFiles();
+};
+
+struct ReviewWindow {
+    ReviewWindow();
+    ~ReviewWindow();
+
+    ForgottenRecentFiles Forgotten;
+    testsupport::TempDir Root;
+    CVantrelSettings Settings;
+    CCodeNoteMap CodeNotes;
+    CRecentFileList RecentFiles;
+    CQtReviewServices Services{RecentFiles};
+    std::unique_ptr<CVantrelDoc> Document;
+    std::unique_ptr<CMainFrame> Frame;
+};
+
+}  // namespace shelltest
