@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# The program on a real X server: start it on a small installation, switch
+# the display modes with F10, Esc and F9, check the pane rectangles in
+# screenshots, leave through File > Exit and check that both files were
+# written again.
+#   shell_e2e.sh VANTREL RECORD_TREE PANE_CHECK SHOT_DIRECTORY
+set -uo pipefail
+vantrel=$1 record_tree=$2 pane_check=$3 shots=$4
+skip=77
+
+for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit $skip; }
+done
+
+work=$(mktemp -d)
+xvfb_pid="" app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# A display number nobody uses; Xvfb itself refuses a taken one, so try on.
+for display in $(seq 91 140); do
+    [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ] && continue
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X$display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ -e "/tmp/.X11-unix/X$display" ] && kill -0 "$xvfb_pid" 2>/dev/null && break
+    xvfb_pid=""
+done
+[ -n "$xvfb_pid" ] || fail "no X display could be started"
+export DISPLAY=":$display"
+echo "Xvfb on $DISPLAY"
+
+install="$work/installation"
+"$record_tree" "$install" || fail "the installation could not be written"
+settings="$install/VantrelControl.settings"
+codenote="$install/VantrelControl.codenote"
+touch -d '2001-01-01 00:00' "$settings" "$codenote"
+
+# The recent-files list goes to the run's own home.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb
+mkdir -p "$HOME"
+(cd "$install" && exec "$vantrel") >"$work/vantrel.log" 2>&1 &
+app_pid=$!
+
+title="$install/records/ - Orvane Vantrel Light Control"
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --name "Orvane Vantrel Light Control" 2>/dev/null | head -1)
+    [ -n "$window" ] && [ "$(xdotool getwindowname "$window")" = "$title" ] && break
+    kill -0 "$app_pid" 2>/dev/null || fail "vantrel ended early: $(cat "$work/vantrel.log")"
+    sleep 0.1
+done
+[ "$(xdotool getwindowname "$window")" = "$title" ] || fail "no window titled '$title'"
+xdotool windowfocus --sync "$window"
+
+mkdir -p "$shots"
+status=0
+shoot() {  # NAME LAYOUT
+    sleep 1
+    import -window root "$shots/$1.png" || fail "no screenshot"
+    echo "$1:"
+    "$pane_check" "$shots/$1.png" "$2" || status=1
+}
+shoot normal normal
+xdotool key F10
+shoot detailed-full-screen single
+xdotool key Escape
+shoot normal-again normal
+xdotool key F9
+shoot general-full-screen single
+xdotool key Escape
+shoot normal-last normal
+
+xdotool key alt+f
+sleep 0.5
+xdotool key x
+for _ in $(seq 100); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$app_pid" 2>/dev/null && fail "File > Exit did not end the program"
+wait "$app_pid"
+code=$?
+app_pid=""
+[ "$code" -eq 0 ] || fail "vantrel exited with $code: $(cat "$work/vantrel.log")"
+
+for file in "$settings" "$codenote"; do
+    [ "$(stat -c %Y "$file")" -gt "$(date -d '2001-01-02' +%s)" ] || fail "$file was not written at exit"
+done
+grep -q "$install/records/" "$settings" || fail "the settings lost their root directory"
+grep -q "plate unreadable" "$codenote" || fail "the code notes lost their note"
+[ "$status" -eq 0 ] || fail "a screenshot shows the panes in the wrong places"
+echo "PASS"
