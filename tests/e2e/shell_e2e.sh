@@ -79,7 +79,6 @@ shoot normal-again normal
 xdotool key F9
 shoot general-full-screen single
 xdotool key Escape
-shoot normal-last normal
 
 xdotool key alt+f
 sleep 0.5

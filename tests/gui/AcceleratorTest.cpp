@@ -78,19 +78,13 @@ TEST_P(AcceleratorTest, RunsTheCommandOfTheKeyWhereItApplies)
 const KeyCase kKeyCases[] = {
     {"F2Refreshes", Qt::Key_F2, Qt::NoModifier, Focus::ImagePane, ID_REFRESH},
     {"F10", Qt::Key_F10, Qt::NoModifier, Focus::RecordsList, ID_DETAILED_FULL_SCREEN},
-    {"ShiftF10", Qt::Key_F10, Qt::ShiftModifier, Focus::ImagePane, ID_DETAILED_FULL_SCREEN},
     {"F9", Qt::Key_F9, Qt::NoModifier, Focus::ImagePane, ID_GENERAL_FULL_SCREEN},
     {"Escape", Qt::Key_Escape, Qt::NoModifier, Focus::ImagePane, ID_LEAVE_FULL_SCREEN},
     {"CtrlOne", Qt::Key_1, Qt::ControlModifier, Focus::RecordsList, ID_ZOOM_100},
-    {"CtrlA", Qt::Key_A, Qt::ControlModifier, Focus::ImagePane, ID_COLOR_AUTO},
-    {"CtrlO", Qt::Key_O, Qt::ControlModifier, Focus::ImagePane, ID_FILE_OPEN},
     {"AltI", Qt::Key_I, Qt::AltModifier, Focus::RecordsList, ID_PRIVATE_NOTES_MODE},
-    {"AltL", Qt::Key_L, Qt::AltModifier, Focus::ImagePane, ID_RECORDS_LISTING},
     {"ShiftF5", Qt::Key_F5, Qt::ShiftModifier, Focus::ImagePane, 0},  // Pause: nothing plays
-    {"CtrlF5", Qt::Key_F5, Qt::ControlModifier, Focus::ImagePane, 0},  // Continue: no record
     {"CtrlF4", Qt::Key_F4, Qt::ControlModifier, Focus::ImagePane, 0},  // only the menu text says so
     {"DigitInTheList", Qt::Key_5, Qt::NoModifier, Focus::RecordsList, ID_MARK_0 + 5},
-    {"ZeroInTheList", Qt::Key_0, Qt::NoModifier, Focus::RecordsList, ID_MARK_0},
     {"MinusInTheList", Qt::Key_Minus, Qt::NoModifier, Focus::RecordsList, ID_MARK_DELETE},
     {"DigitElsewhere", Qt::Key_5, Qt::NoModifier, Focus::ImagePane, 0},
     {"CtrlDigitIsNoMark", Qt::Key_5, Qt::ControlModifier, Focus::RecordsList, 0},
@@ -102,18 +96,6 @@ const KeyCase kKeyCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Keys, AcceleratorTest, testing::ValuesIn(kKeyCases),
                          [](const testing::TestParamInfo<KeyCase>& info) { return info.param.name; });
-
-TEST(AcceleratorKeysTest, TextFieldKeepsTheCharactersTypedIntoIt)
-{
-    ReviewWindow window;
-    auto* field = new QLineEdit(window.Frame->View()->RecordsPane());
-    window.Frame->show();
-    window.Frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.Frame.get()));
-    field->setFocus();
-    QTest::keyClicks(field, "12-3");
-    EXPECT_EQ(field->text(), "12-3");
-}
 
 TEST(AcceleratorKeysTest, KeysWorkWhileFullScreenHidesTheMenu)
 {

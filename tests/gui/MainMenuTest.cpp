@@ -95,32 +95,4 @@ TEST(MainMenuTest, StatesAreTakenAgainWhenAMenuOpens)
     menu.hide();
 }
 
-TEST(MainMenuTest, RecentFilesShowNewestFirstAndOpenTheirDirectory)
-{
-    ReviewWindow window;
-    QMenu* file = MenuTitled(*window.Frame, "&File");
-    ASSERT_NE(file, nullptr);
-    window.Frame->UpdateCommandStates();
-    QAction* empty = Item(*file, ID_FILE_MRU_FILE1);
-    ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(empty->text(), "Recent File");
-    EXPECT_FALSE(empty->isEnabled());
-
-    const std::string first = window.Root.MakeDir("first");
-    const std::string second = window.Root.MakeDir("second");
-    window.Services.SetPathName(first);
-    window.Services.SetPathName(second);
-    window.Frame->UpdateCommandStates();
-    ASSERT_NE(Item(*file, ID_FILE_MRU_FILE1), nullptr);
-    EXPECT_EQ(Item(*file, ID_FILE_MRU_FILE1)->text().toStdString(), "&1 " + second);
-    ASSERT_NE(Item(*file, ID_FILE_MRU_FILE1 + 1), nullptr);
-    EXPECT_EQ(Item(*file, ID_FILE_MRU_FILE1 + 1)->text().toStdString(), "&2 " + first);
-    EXPECT_EQ(Item(*file, ID_FILE_MRU_FILE1 + 2), nullptr);
-    // Still in the place of the placeholder: before the separator above About.
-    const QList<QAction*> items = file->actions();
-    const auto at = items.indexOf(Item(*file, ID_FILE_MRU_FILE1 + 1));
-    EXPECT_TRUE(items.at(at + 1)->isSeparator());
-    EXPECT_EQ(items.at(at + 2)->data().toInt(), ID_APP_ABOUT);
-}
-
 }  // namespace

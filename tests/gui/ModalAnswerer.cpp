@@ -2,21 +2,11 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QLabel>
 #include <QPushButton>
 
 namespace shelltest {
 
 namespace {
-
-QString DialogLabels(const QWidget& dialog)
-{
-    QStringList lines;
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
-        if (!label->text().isEmpty())
-            lines.append(label->text());
-    return lines.join('\n');
-}
 
 SeenModal Describe(const QWidget& modal)
 {
@@ -27,8 +17,6 @@ SeenModal Describe(const QWidget& modal)
         seen.Text = box->text();
         seen.Icon = box->icon();
         seen.Buttons = box->standardButtons();
-    } else {
-        seen.Text = DialogLabels(modal);
     }
     return seen;
 }

@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -17,7 +16,7 @@ namespace shelltest {
 struct SeenModal {
     QString ClassName;
     QString Title;
-    QString Text;  // a message box's text; the labels of any other dialog, one per line
+    QString Text;  // of a message box
     QMessageBox::Icon Icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons Buttons;
 };

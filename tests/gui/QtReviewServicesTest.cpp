@@ -1,113 +1,17 @@
-// The desktop services on real windows: boxes, the save dialog, the wait
-// cursor, the title and recent files, print preview and the event pump.
+// The desktop services on real windows: the title and recent files, and the
+// event pump.
 
-#include "ModalAnswerer.h"
 #include "ReviewWindow.h"
 
-#include "document/RecordInformation.h"
-#include "document/SaveFileRequest.h"
-#include "ui/CVantrelView.h"
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QScreen>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using shelltest::ModalAnswerer;
 using shelltest::ReviewWindow;
-
-TEST(QtReviewServicesTest, MessageBoxesCarryTheProgramTitleAndTheirIcon)
-{
-    ReviewWindow window;
-    const struct {
-        ReviewServices::MessageIcon icon;
-        QMessageBox::Icon expected;
-    } rows[] = {{ReviewServices::MessageIcon::Information, QMessageBox::Information},
-                {ReviewServices::MessageIcon::Warning, QMessageBox::Warning},
-                {ReviewServices::MessageIcon::Error, QMessageBox::Critical}};
-    for (const auto& row : rows) {
-        ModalAnswerer answer(ModalAnswerer::Click(QMessageBox::Ok));
-        window.Services.ShowMessage("File I/O error.\nThe record may not be confirmed.", row.icon);
-        ASSERT_EQ(answer.Seen().size(), 1u);
-        EXPECT_EQ(answer.Seen()[0].Title, "Vantrel");
-        EXPECT_EQ(answer.Seen()[0].Text, "File I/O error.\nThe record may not be confirmed.");
-        EXPECT_EQ(answer.Seen()[0].Icon, row.expected);
-        EXPECT_EQ(answer.Seen()[0].Buttons, QMessageBox::Ok);
-    }
-}
-
-TEST(QtReviewServicesTest, YesNoQuestionAnswersTheButtonChosen)
-{
-    ReviewWindow window;
-    for (const bool yes : {true, false}) {
-        ModalAnswerer answer(ModalAnswerer::Click(yes ? QMessageBox::Yes : QMessageBox::No));
-        EXPECT_EQ(window.Services.AskYesNo("Delete the note?"), yes);
-        ASSERT_EQ(answer.Seen().size(), 1u);
-        EXPECT_EQ(answer.Seen()[0].Icon, QMessageBox::Question);
-        EXPECT_EQ(answer.Seen()[0].Buttons, QMessageBox::Yes | QMessageBox::No);
-    }
-}
-
-TEST(QtReviewServicesTest, DialogsThatDoNotExistYetSaySoAndCancel)
-{
-    ReviewWindow window;
-    ModalAnswerer answer(ModalAnswerer::Click(QMessageBox::Ok));
-    RecordInformation information;
-    EXPECT_FALSE(window.Services.RunRecordInformation(information));
-    ASSERT_EQ(answer.Seen().size(), 1u);
-    EXPECT_EQ(answer.Seen()[0].Text, "The record information dialog is not available in this version.");
-}
-
-TEST(QtReviewServicesTest, SaveDialogOffersTheFiltersAndAddsTheExtension)
-{
-    ReviewWindow window;
-    SaveFileRequest request;
-    request.Filters = {{"Text files (.txt)", "*.txt"}, {"All files", "*.*"}};
-    request.DefaultExtension = "txt";
-    const std::string chosen = window.Root.Path() + "listing";
-    QStringList filters;
-    QString suffix;
-    bool asksOverwrite = false;
-    ModalAnswerer answer([&](QWidget& modal) {
-        auto& dialog = dynamic_cast<QFileDialog&>(modal);
-        QDialog& asDialog = dialog;
-        filters = dialog.nameFilters();
-        suffix = dialog.defaultSuffix();
-        asksOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
-        dialog.selectFile(QString::fromStdString(chosen));
-        asDialog.accept();
-    });
-    EXPECT_EQ(window.Services.AskSavePath(request), chosen + ".txt");
-    EXPECT_EQ(filters, QStringList({"Text files (.txt) (*.txt)", "All files (*.*)"}));
-    EXPECT_EQ(suffix, "txt");
-    EXPECT_TRUE(asksOverwrite);
-}
-
-TEST(QtReviewServicesTest, CancelledSaveDialogGivesNoPath)
-{
-    ReviewWindow window;
-    ModalAnswerer answer(ModalAnswerer::Click(QMessageBox::Cancel));
-    EXPECT_EQ(window.Services.AskSavePath(SaveFileRequest{}), std::nullopt);
-    ASSERT_EQ(answer.Seen().size(), 1u);
-    EXPECT_EQ(answer.Seen()[0].ClassName, "QFileDialog");
-}
-
-TEST(QtReviewServicesTest, WaitCursorsNest)
-{
-    ReviewWindow window;
-    window.Services.BeginWaitCursor();
-    window.Services.BeginWaitCursor();
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    window.Services.EndWaitCursor();
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    window.Services.EndWaitCursor();
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
 
 TEST(QtReviewServicesTest, RecentFilesKeepFourNewestFirstAcrossRuns)
 {
@@ -123,25 +27,6 @@ TEST(QtReviewServicesTest, RecentFilesKeepFourNewestFirstAcrossRuns)
     EXPECT_EQ(window.RecentFiles.Entries(), expected);
     EXPECT_EQ(CRecentFileList().Entries(), expected);
     EXPECT_EQ(window.Frame->windowTitle(), QString::fromStdString(paths[2]) + " - Orvane Vantrel Light Control");
-}
-
-TEST(QtReviewServicesTest, RelativeRootIsShownAndRememberedInFull)
-{
-    ReviewWindow window;
-    window.Services.SetPathName("./");
-    const QString current = QDir::currentPath() + (QDir::currentPath().endsWith('/') ? "" : "/");
-    EXPECT_EQ(window.RecentFiles.Entries().value(0), current);
-}
-
-TEST(QtReviewServicesTest, PrintPreviewIsPostedToTheMainView)
-{
-    ReviewWindow window;
-    ModalAnswerer answer(ModalAnswerer::Click(QMessageBox::Ok));
-    window.Services.StartPrintPreview();
-    EXPECT_TRUE(answer.Seen().empty());
-    QCoreApplication::processEvents();
-    ASSERT_EQ(answer.Seen().size(), 1u);
-    EXPECT_EQ(answer.Seen()[0].Text, "Printing is not available in this version.");
 }
 
 TEST(QtReviewServicesTest, PumpRunsWaitingEventsUntilTheApplicationQuits)
@@ -160,18 +45,6 @@ TEST(QtReviewServicesTest, PumpRunsWaitingEventsUntilTheApplicationQuits)
     QCoreApplication::exec();
     EXPECT_FALSE(pumpedAfterQuit);
     EXPECT_FALSE(window.Services.PumpWaitingMessages());
-}
-
-TEST(QtReviewServicesTest, LeavingFullScreenForAPrintShowsTheFrameMaximised)
-{
-    ReviewWindow window;
-    window.Frame->show();
-    window.Services.SetFullScreen(true);
-    EXPECT_TRUE(window.Frame->IsFullScreen());
-    window.Services.SetFullScreen(false);
-    window.Services.ShowMaximizedAndRedraw();
-    EXPECT_TRUE(window.Frame->isMaximized());
-    EXPECT_EQ(window.Frame->geometry(), window.Frame->screen()->availableGeometry());
 }
 
 }  // namespace
