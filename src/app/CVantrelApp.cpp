@@ -33,7 +33,6 @@ std::string WithSeparator(std::string path)
 
 CVantrelApp::CVantrelApp() : m_services(m_recentFiles)
 {
-    s_instance = this;
 }
 
 CVantrelApp::~CVantrelApp()
@@ -41,8 +40,6 @@ CVantrelApp::~CVantrelApp()
     // The windows go first: they still show the document while they close.
     m_frame.reset();
     m_document.reset();
-    if (s_instance == this)
-        s_instance = nullptr;
 }
 
 bool CVantrelApp::InitInstance(const QStringList& arguments)

@@ -29,9 +29,6 @@ public:
     CVantrelApp(const CVantrelApp&) = delete;
     CVantrelApp& operator=(const CVantrelApp&) = delete;
 
-    // The application of the process; null outside its lifetime.
-    static CVantrelApp* Instance() { return s_instance; }
-
     // Start-up from the working directory; arguments as the command line
     // gives them (the first, the program, is skipped). False ends the
     // program before the event loop.
@@ -65,8 +62,6 @@ private:
     void OnFilePrintSetup();
     void OnAppAbout();
     void OnRecentFile(int index);
-
-    static inline CVantrelApp* s_instance = nullptr;
 
     bool m_fileNewDone = false;
     bool m_startedUp = false;

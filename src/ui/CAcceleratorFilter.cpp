@@ -68,8 +68,8 @@ bool CAcceleratorFilter::eventFilter(QObject* watched, QEvent* event)
 int CAcceleratorFilter::CommandFor(QObject* receiver, const QKeyEvent& event) const
 {
     const auto* widget = qobject_cast<const QWidget*>(receiver);
-    if (!widget || widget->window() != &m_frame || QApplication::activePopupWidget() ||
-        QApplication::activeModalWidget())
+    // Dialogs and open menus are windows of their own: their keys stay theirs.
+    if (!widget || widget->window() != &m_frame)
         return 0;
     for (const Accelerator& row : Accelerators()) {
         if (!MatchesKeyStroke(row.Keys, event))

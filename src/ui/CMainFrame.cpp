@@ -39,11 +39,6 @@ void CMainFrame::OnInitMenuPopup(QMenu& popup)
     m_menu->UpdateStates(popup);
 }
 
-void CMainFrame::UpdateCommandStates()
-{
-    m_menu->UpdateStates();
-}
-
 void CMainFrame::PostCommand(int id)
 {
     QMetaObject::invokeMethod(this, [this, id] { OnCommand(id, nullptr); }, Qt::QueuedConnection);

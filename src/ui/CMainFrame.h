@@ -32,8 +32,6 @@ public:
     // Asks the document; the main view handles what the document hands on.
     void OnCommand(int id, QWidget* control) override;
     void OnInitMenuPopup(QMenu& popup) override;
-    // Brings every menu item's enabled and checked state up to date.
-    void UpdateCommandStates();
     // Posts a command, as a menu would after the current event.
     void PostCommand(int id);
 

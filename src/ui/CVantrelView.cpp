@@ -25,7 +25,6 @@ void Place(QWidget* pane, int x, int y, int cx, int cy)
 
 CVantrelView::CVantrelView(CVantrelDoc& document, QWidget* parent) : QWidget(parent), m_document(document)
 {
-    s_instance = this;
     // The panes cover the whole view in every display mode.
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_document.AddView(this);
@@ -35,8 +34,6 @@ CVantrelView::CVantrelView(CVantrelDoc& document, QWidget* parent) : QWidget(par
 CVantrelView::~CVantrelView()
 {
     m_document.RemoveView(this);
-    if (s_instance == this)
-        s_instance = nullptr;
 }
 
 void CVantrelView::CreatePanes()

@@ -26,10 +26,6 @@ public:
     CVantrelView(CVantrelDoc& document, QWidget* parent);
     ~CVantrelView() override;
 
-    // The one main view, for whoever must post it print commands; null
-    // while none exists.
-    static CVantrelView* Instance() { return s_instance; }
-
     void LayoutPanes(int cx, int cy);
 
     // Hints 0 and 16 lay the panes out anew; every hint repaints.
@@ -50,8 +46,6 @@ protected:
 private:
     void CreatePanes();
     void OnFilePrintPreview();
-
-    static inline CVantrelView* s_instance = nullptr;
 
     CVantrelDoc& m_document;
     CSlidePane* m_slidePane = nullptr;
