@@ -1,0 +1,32 @@
+#include "tool/DecisionCommand.h"
+
+#include "records/RecordDirectory.h"
+#include "tool/RecordSelection.h"
+#include "tool/ToolEnvironment.h"
+#include "tool/ToolOutput.h"
+
+#include <algorithm>
+
+int DecisionCommand::Run(const CommandLine& arguments, ToolEnvironment& environment) const
+{
+    const std::string& name = arguments.Positionals()[0];
+    const auto records = environment.OpenRecords();
+    const int row = SelectRecordByName(*records, name);
+    if (row < 0)
+        return Fail("no record named '" + name + "'");
+    // Each button takes its own decision back when the record already has it.
+    const RecordState state = records->Visible[row].State;
+    bool moved = false;
+    if (button_ == Confirm)
+        moved = state == RecordState::Confirmed ? records->RestoreRecord(row) : records->ConfirmRecord(row);
+    else
+        moved = state == RecordState::Rejected ? records->RestoreRecord(row) : records->RejectRecord(row);
+    if (!moved) {
+        std::string message = button_ == Confirm ? "File I/O error.\nThe record may not be confirmed."
+                                                 : "File I/O error.\nThe record may not be rejected.";
+        std::replace(message.begin(), message.end(), '\n', ' ');
+        PrintError(message);
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}

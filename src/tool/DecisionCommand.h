@@ -1,0 +1,21 @@
+#pragma once
+
+#include "tool/ToolCommand.h"
+
+// `confirm NAME` and `reject NAME`: the records pane's Confirm or Reject
+// button pressed with the record selected, each toggling its decision.
+class DecisionCommand : public ToolCommand {
+public:
+    enum Button { Confirm, Reject };
+
+    explicit DecisionCommand(Button button) : button_(button) {}
+
+    std::string Name() const override { return button_ == Confirm ? "confirm" : "reject"; }
+    std::string Synopsis() const override { return "NAME"; }
+    int MinPositionals() const override { return 1; }
+    int MaxPositionals() const override { return 1; }
+    int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;
+
+private:
+    Button button_;
+};

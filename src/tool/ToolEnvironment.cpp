@@ -1,0 +1,51 @@
+#include "tool/ToolEnvironment.h"
+
+#include "records/RecordDirectory.h"
+#include "tool/CommandLine.h"
+
+ToolEnvironment::ToolEnvironment(const CommandLine& arguments)
+    : settingsPath_(arguments.Value("--settings").value_or(SettingsFileName)),
+      codeNotesPath_(arguments.Value("--codenotes").value_or(CodeNotesFileName)),
+      root_(arguments.Value("--root"))
+{
+}
+
+CVantrelSettings& ToolEnvironment::Settings()
+{
+    if (!settings_) {
+        settings_.emplace();
+        settingsLoaded_ = settings_->LoadSettings(settingsPath_) == 1;
+    }
+    return *settings_;
+}
+
+CCodeNoteMap& ToolEnvironment::CodeNotes()
+{
+    if (!codeNotes_) {
+        codeNotes_.emplace();
+        codeNotesLoaded_ = codeNotes_->LoadCodeNotes(codeNotesPath_) == 1;
+    }
+    return *codeNotes_;
+}
+
+bool ToolEnvironment::SettingsLoaded()
+{
+    Settings();
+    return settingsLoaded_;
+}
+
+bool ToolEnvironment::CodeNotesLoaded()
+{
+    CodeNotes();
+    return codeNotesLoaded_;
+}
+
+std::unique_ptr<RecordDirectory> ToolEnvironment::OpenRecords()
+{
+    const CVantrelSettings& settings = Settings();
+    auto records = std::make_unique<RecordDirectory>();
+    records->ConfirmedDirectory = settings.ConfirmedDirectory;
+    records->RejectedDirectory = settings.RejectedDirectory;
+    records->SetRoot(root_.value_or(settings.RootDirectory));
+    return records;
+}

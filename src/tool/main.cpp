@@ -1,0 +1,13 @@
+#include "tool/CommandRegistry.h"
+
+#include <clocale>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    // The records listing prints times in the user's locale, as the application does.
+    std::setlocale(LC_TIME, "");
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return CommandRegistry().Run(arguments);
+}
