@@ -1,0 +1,114 @@
+#include "config/CCodeNoteMap.h"
+#include "config/CVantrelSettings.h"
+
+#include "ConfigTestFiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace configtest;
+using testsupport::ReadFile;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+namespace {
+
+std::string Repeated(const std::string& text, int count)
+{
+    std::string result;
+    while (count-- > 0)
+        result += text;
+    return result;
+}
+
+TEST(ConfigFiles, MalformedFilesFailQuietlyWithTheSyntaxErrorFormAndTheDefaults)
+{
+    TempDir dir;
+    const std::string file = dir.Path() + "file", missing = dir.Path() + "absent", directory = dir.MakeDir("d");
+    std::string laughs = Declaration + "<!DOCTYPE VantrelControl [<!ENTITY e0 \"0123456789\">";
+    for (int level = 1; level < 8; ++level)  // ten times more text at each level
+        laughs += "<!ENTITY e" + std::to_string(level) + " \"" + Repeated("&e" + std::to_string(level - 1) + ";", 10) +
+                  "\">";
+    const struct {
+        std::string path, content;
+        std::string message = "";  // after "IXMLDOMParseError", where the exact text matters
+    } cases[] = {
+        {missing, "", "(60D): failed to load external entity \"" + missing + "\"\nLine 0 Char 0"},
+        {file, Declaration + "<VantrelControl>\n  <Version>3</Versio>\n</VantrelControl>\n",
+         "(4C): Opening and ending tag mismatch: Version line 3 and Versio\nLine 3 Char 22"},
+        {directory, ""},
+        {file, ""},
+        {file, std::string("\0\x01\xFF\xFE\x80garbage", 11)},
+        {file, Declaration + "<VantrelControl><SiteList><Site>00:00"},
+        {file, Declaration + "<VantrelControl/><VantrelControl/>"},
+        {file, Repeated("<VantrelControl>", 5000) + Repeated("</VantrelControl>", 5000)},
+        {file, "<?xml version=\"1.0\" encoding=\"x-unknown\"?><VantrelControl/>"},
+        {file, Declaration + "<VantrelControl><Version>\x98</Version></VantrelControl>"},  // no such character
+        {file, Declaration + "<VantrelControl><Version>&nothing;</Version></VantrelControl>"},
+        {file, Declaration + "<VantrelControl><RootDirectory>" + std::string(11 << 20, 'x')},
+        {file, laughs + "]><VantrelControl><CodeNoteMap/><RootDirectory>&e7;</RootDirectory>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path + ": " + c.content.substr(0, 60));
+        WriteFile(file, c.content);
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        CVantrelSettings settings;
+        settings.SiteList.resize(1);
+        CCodeNoteMap map;
+        map.Version = 3;
+        EXPECT_EQ(settings.LoadSettings(c.path) + map.LoadCodeNotes(c.path), 0);
+        EXPECT_EQ(testing::internal::GetCapturedStderr() + testing::internal::GetCapturedStdout(), "");
+        const std::string form = "Error in the imput file:\n" + c.path +
+                                 "\nSyntax error in the contets of the imput file.\nIXMLDOMParseError";
+        EXPECT_EQ(settings.LastError.substr(0, c.message.empty() ? form.size() : std::string::npos), form + c.message);
+        EXPECT_EQ(map.LastError, settings.LastError);
+        EXPECT_TRUE(settings.RootDirectory == "./" && settings.SiteList.empty() && map.Version == 3);
+    }
+}
+
+TEST(ConfigFiles, ExternalEntitiesAndDocumentTypesAreNeverFetched)
+{
+    TempDir dir;
+    WriteFile(dir.Path() + "secret.txt", "/secret/");
+    const std::string path = dir.Path() + "file.xml";
+    WriteFile(path, Declaration + "<!DOCTYPE VantrelControl SYSTEM \"http://192.0.2.1/never.dtd\" [<!ENTITY secret "
+                                  "SYSTEM \"" + dir.Path() + "secret.txt\"><!ENTITY remote SYSTEM \"http://192.0.2.1/"
+                                  "never.txt\">]><VantrelControl><RootDirectory>&secret;</RootDirectory>"
+                                  "<ConfirmedDirectory>&remote;</ConfirmedDirectory><CodeNoteMap><Code value=\"1\"/>"
+                                  "&secret;<Code value=\"2\"/></CodeNoteMap></VantrelControl>");
+    CVantrelSettings settings;
+    CCodeNoteMap map;
+    ASSERT_EQ(settings.LoadSettings(path) + map.LoadCodeNotes(path), 2) << settings.LastError << map.LastError;
+    EXPECT_EQ(settings.RootDirectory + "|" + settings.ConfirmedDirectory + "|" + std::to_string(map.GetCount()),
+              "./||1");
+}
+
+// Notes that stay windows-1251, settings that become UTF-8, CDATA ends, line ends, escapes.
+TEST(ConfigFiles, WrittenFilesLoadBackUnchanged)
+{
+    std::string cyrillic;  // as windows-1251 bytes; 0x98 is no character
+    for (int byte = 0x80; byte <= 0xFF; ++byte)
+        cyrillic += byte == 0x98 ? "" : std::string(1, static_cast<char>(byte));
+    TempDir dir;
+    const auto at = [&dir](const char* name) { return dir.Path() + name; };
+    CCodeNoteMap notes, notesBack;
+    ASSERT_EQ(notes.LoadCodeNotes(WriteConfig(dir, "<CodeNoteMap><Code value=\"9\" Note=\"" + cyrillic + "\"/>"
+                                                   "</CodeNoteMap>")), 1);
+    notes.SetNote(-2147483647 - 1, "quote \" amp & lt < gt > apos ' tab\there\nline\r\nend  ");
+    CVantrelSettings settings, settingsBack;
+    settings.RootDirectory = "/srv/камеры/]]>/";
+    settings.ConfirmedDirectory = "a]]>b]]]]>c\rd\r\n";
+    settings.LookupSite(MacAddress{7, 7, 7, 7, 7, 7}, true)->address =
+        std::string("Сайт ä \xC0\xAF|\xED\xA0\x80|\xD0|\x01\0!", 24);
+    ASSERT_EQ(settings.SaveSettings(at("settings")) + notes.SaveCodeNotes(at("notes")), 2);
+    EXPECT_NE(ReadFile(at("notes")).find("Note=\"" + cyrillic + "\""), std::string::npos);
+    EXPECT_EQ(ReadFile(at("settings")).find("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"), 0u);
+    ASSERT_EQ(settingsBack.LoadSettings(at("settings")) + notesBack.LoadCodeNotes(at("notes")), 2);
+    const std::string x = "\xEF\xBF\xBD";  // U+FFFD
+    EXPECT_EQ(settingsBack.SiteList.at(0).address, "Сайт ä " + x + x + "|" + x + x + x + "|" + x + "|" + x + x + "!");
+    ASSERT_EQ(settingsBack.SaveSettings(at("again")) + notesBack.SaveCodeNotes(at("notes again")), 2);
+    EXPECT_EQ(ReadFile(at("again")), ReadFile(at("settings")));
+    EXPECT_EQ(ReadFile(at("notes again")), ReadFile(at("notes")));
+}
+
+}  // namespace
