@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <limits>
+#include <optional>
 
 int NoteCommand::Run(const CommandLine& arguments, ToolEnvironment& environment) const
 {
@@ -15,6 +16,11 @@ int NoteCommand::Run(const CommandLine& arguments, ToolEnvironment& environment)
     const bool remove = arguments.Has("--delete");
     if (remove && positionals.size() > 1)
         throw UsageError("--delete takes no CODE or TEXT");
+    constexpr auto low = std::numeric_limits<std::int32_t>::min();
+    constexpr auto high = std::numeric_limits<std::int32_t>::max();
+    const auto code = positionals.size() > 1
+                          ? std::optional(static_cast<std::int32_t>(ParseInteger(positionals[1], low, high, "CODE")))
+                          : std::nullopt;
     const std::string& name = positionals[0];
     const auto records = environment.OpenRecords();
     const int row = SelectRecordByName(*records, name);
@@ -22,9 +28,9 @@ int NoteCommand::Run(const CommandLine& arguments, ToolEnvironment& environment)
         return Fail("no record named '" + name + "'");
     if (remove)
         return Delete(*records, row);
-    if (positionals.size() == 1)
+    if (!code)
         return Print(*records, row, name);
-    return Write(*records, row, arguments);
+    return Write(*records, row, *code, arguments);
 }
 
 int NoteCommand::Print(const RecordDirectory& records, int row, const std::string& name)
@@ -36,12 +42,9 @@ int NoteCommand::Print(const RecordDirectory& records, int row, const std::strin
     return ExitSuccess;
 }
 
-int NoteCommand::Write(RecordDirectory& records, int row, const CommandLine& arguments)
+int NoteCommand::Write(RecordDirectory& records, int row, std::int32_t code, const CommandLine& arguments)
 {
     const auto& positionals = arguments.Positionals();
-    constexpr auto low = std::numeric_limits<std::int32_t>::min();
-    constexpr auto high = std::numeric_limits<std::int32_t>::max();
-    const auto code = static_cast<std::int32_t>(ParseInteger(positionals[1], low, high, "CODE"));
     // Marking keeps the text the note has (none for a missing or malformed file).
     PrivateNote note;
     if (positionals.size() == 3)

@@ -2,6 +2,7 @@
 
 #include "tool/ToolCommand.h"
 
+#include <cstdint>
 #include <string>
 
 class RecordDirectory;
@@ -20,6 +21,6 @@ public:
 
 private:
     static int Print(const RecordDirectory& records, int row, const std::string& name);
-    static int Write(RecordDirectory& records, int row, const CommandLine& arguments);
+    static int Write(RecordDirectory& records, int row, std::int32_t code, const CommandLine& arguments);
     static int Delete(RecordDirectory& records, int row);
 };

@@ -1,0 +1,106 @@
+#include "TempDir.h"
+#include "ToolProcess.h"
+
+#include "config/CCodeNoteMap.h"
+#include "config/CVantrelSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+bool StartsWith(const std::string& text, const std::string& start)
+{
+    return text.compare(0, start.size(), start) == 0;
+}
+
+TEST(ConfigurationCommandTest, SettingsLookUpSitesWithAddingAndSave)
+{
+    const testsupport::TempDir temp;
+    CVantrelSettings settings;
+    settings.RootDirectory = "/data/records/";
+    settings.RejectedDirectory = "Nein";
+    settings.SiteList.push_back({{0x00, 0x11, 0x22, 0x33, 0x44, 0x55}, "Main Street"});
+    ASSERT_EQ(settings.SaveSettings(temp.Path() + "VantrelControl.settings"), 1);
+
+    const std::string saved = temp.Path() + "saved.settings";
+    const ToolResult result = RunTool(
+        {"settings", "--site", "aa:bb:cc:dd:ee:ff", "--site", "00:11:22:33:44:55", "--save", saved}, temp.Path());
+    EXPECT_EQ(result.Status, 0);
+    EXPECT_EQ(result.Err, "");
+    EXPECT_EQ(Lines(result.Out),
+              (std::vector<std::string>{"version\t2", "root\t/data/records/", "confirmed\t!CONFIRMED", "rejected\tNein",
+                                        "site\t00:11:22:33:44:55\tMain Street", "site\tAA:BB:CC:DD:EE:FF\t"}));
+    CVantrelSettings reloaded;
+    ASSERT_EQ(reloaded.LoadSettings(saved), 1);
+    ASSERT_EQ(reloaded.SiteList.size(), 2u);
+    EXPECT_EQ(reloaded.SiteList[1].address, "");
+    EXPECT_EQ(reloaded.RejectedDirectory, "Nein");
+}
+
+TEST(ConfigurationCommandTest, AFailedSettingsLoadPrintsItsErrorAndTheDefaults)
+{
+    const testsupport::TempDir temp;
+    const std::string broken = temp.Path() + "broken.settings";
+    testsupport::WriteFile(broken, "<VantrelControl><Version>");
+    const std::string saved = temp.Path() + "defaults.settings";
+    for (const std::string& path : {broken, temp.Path() + "missing.settings"}) {
+        const ToolResult result = RunTool({"settings", "--settings", path, "--save", saved});
+        EXPECT_EQ(result.Status, 1);
+        EXPECT_TRUE(StartsWith(result.Err, "Error in the imput file:\n" + path + "\nSyntax error in the contets"))
+            << result.Err;
+        EXPECT_EQ(Lines(result.Out),
+                  (std::vector<std::string>{"version\t2", "root\t./", "confirmed\t!CONFIRMED", "rejected\t!REJECTED"}));
+        CVantrelSettings reloaded;
+        EXPECT_EQ(reloaded.LoadSettings(saved), 1);
+    }
+}
+
+TEST(ConfigurationCommandTest, CodeNotesAreDescribedAndSaved)
+{
+    const testsupport::TempDir temp;
+    CCodeNoteMap codeNotes;
+    codeNotes.Version = 4;
+    codeNotes.SetNote(3, "Three");
+    codeNotes.SetNote(1, "One");
+    ASSERT_EQ(codeNotes.SaveCodeNotes(temp.Path() + "VantrelControl.codenote"), 1);
+
+    const std::string saved = temp.Path() + "saved.codenote";
+    const ToolResult result =
+        RunTool({"codenotes", "--set", "7=Seven = 7", "--set", "3=", "--set", "-2=Minus", "--save", saved}, temp.Path());
+    EXPECT_EQ(result.Status, 0);
+    const std::vector<std::string> expected = {"version\t4", "code\t3\t", "code\t1\tOne", "code\t7\tSeven = 7",
+                                               "code\t-2\tMinus"};
+    EXPECT_EQ(Lines(result.Out), expected);
+    EXPECT_EQ(Lines(RunTool({"codenotes", "--codenotes", saved}).Out), expected);
+}
+
+TEST(ConfigurationCommandTest, AFailedCodeNoteLoadStillPrintsAndSaves)
+{
+    const testsupport::TempDir temp;
+    const std::string saved = temp.Path() + "saved.codenote";
+    const ToolResult result = RunTool({"codenotes", "--set", "1=One", "--save", saved}, temp.Path());
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_TRUE(StartsWith(result.Err, "Error in the imput file:\nVantrelControl.codenote\n")) << result.Err;
+    EXPECT_EQ(Lines(result.Out), (std::vector<std::string>{"version\t0", "code\t1\tOne"}));
+    CCodeNoteMap reloaded;
+    EXPECT_EQ(reloaded.LoadCodeNotes(saved), 1);
+    EXPECT_EQ(reloaded.GetNote(1), "One");
+}
+
+TEST(ConfigurationCommandTest, ASaveThatCannotBeWrittenFails)
+{
+    const testsupport::TempDir temp;
+    const std::string out = temp.Path() + "missing/out";
+    EXPECT_EQ(RunTool({"settings", "--save", out}, temp.Path()).Err.find("vantrel-tool: " + out +
+                                                                          ": cannot write the settings file\n") !=
+                  std::string::npos,
+              true);
+    const ToolResult codes = RunTool({"codenotes", "--save", out}, temp.Path());
+    EXPECT_EQ(codes.Status, 1);
+    EXPECT_NE(codes.Err.find("vantrel-tool: " + out + ": cannot write the code-note file\n"), std::string::npos);
+}
+
+}  // namespace

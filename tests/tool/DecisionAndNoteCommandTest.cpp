@@ -1,0 +1,133 @@
+#include "RecordTreeWriter.h"
+#include "TempDir.h"
+#include "ToolProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using testsupport::Exists;
+using testsupport::MakeRecordDirectory;
+
+const std::string Name = "2006-03-01 10-00-00";
+
+class DecisionAndNoteCommandTest : public ::testing::Test {
+protected:
+    testsupport::TempDir temp;
+    std::string root = temp.MakeDir("root");
+
+    ToolResult Run(std::vector<std::string> arguments) const
+    {
+        // Before the arguments, so that a "--" among them ends only the options.
+        arguments.insert(arguments.begin() + 1, {"--root", root, "--settings", temp.Path() + "none"});
+        return RunTool(arguments, temp.Path());
+    }
+
+    // Where the record lies now: "", "!CONFIRMED/" or "!REJECTED/"; "?" when lost or doubled.
+    std::string Place() const
+    {
+        std::string found = "?";
+        int count = 0;
+        for (const std::string place : {"", "!CONFIRMED/", "!REJECTED/"}) {
+            if (Exists(root + place + Name)) {
+                found = place;
+                ++count;
+            }
+        }
+        return count == 1 ? found : "?";
+    }
+};
+
+// Each button toggles its own decision and moves a record decided the other
+// way straight across; the name is found ignoring case.
+TEST_F(DecisionAndNoteCommandTest, ButtonsMoveTheRecord)
+{
+    MakeRecordDirectory(root, Name);
+    testsupport::WriteNoteFile(root + Name + "/", "2 moved along\n");
+    const struct {
+        std::string command;
+        std::string name;
+        std::string place;
+    } steps[] = {
+        {"confirm", Name, "!CONFIRMED/"}, {"confirm", Name, ""},          {"reject", Name, "!REJECTED/"},
+        {"confirm", Name, "!CONFIRMED/"}, {"reject", Name, "!REJECTED/"}, {"reject", "2006-03-01 10-00-00", ""},
+    };
+    for (const auto& step : steps) {
+        const ToolResult result = Run({step.command, step.name});
+        EXPECT_EQ(result.Status, 0) << result.Err;
+        EXPECT_EQ(result.Out + result.Err, "");
+        EXPECT_EQ(Place(), step.place) << step.command;
+    }
+    EXPECT_EQ(testsupport::ReadFile(root + Name + "/PrivateNote.txt"), "2 moved along\n");
+}
+
+TEST_F(DecisionAndNoteCommandTest, AMoveOntoAnExistingNameFailsWithTheButtonsMessage)
+{
+    MakeRecordDirectory(root, Name);
+    MakeRecordDirectory(root + "!CONFIRMED/", Name);
+    MakeRecordDirectory(root + "!REJECTED/", Name);
+    const ToolResult confirm = Run({"confirm", Name});
+    EXPECT_EQ(confirm.Status, 1);
+    EXPECT_EQ(confirm.Err, "File I/O error. The record may not be confirmed.\n");
+    const ToolResult reject = Run({"reject", Name});
+    EXPECT_EQ(reject.Status, 1);
+    EXPECT_EQ(reject.Err, "File I/O error. The record may not be rejected.\n");
+    for (const std::string place : {"", "!CONFIRMED/", "!REJECTED/"})
+        EXPECT_TRUE(Exists(root + place + Name));
+}
+
+TEST_F(DecisionAndNoteCommandTest, UnknownNamesFail)
+{
+    MakeRecordDirectory(root, Name);
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"confirm", "2006-03-01 10-00-01"}, {"reject", "x"}, {"note", "x"}, {"note", "x", "1"}}) {
+        const ToolResult result = Run(arguments);
+        EXPECT_EQ(result.Status, 1);
+        EXPECT_EQ(result.Err, "vantrel-tool: no record named '" + arguments[1] + "'\n");
+    }
+}
+
+// Writing, marking (which keeps the text), reading and deleting, in turn.
+TEST_F(DecisionAndNoteCommandTest, NotesAreWrittenAsMarkingAndEditingDo)
+{
+    MakeRecordDirectory(root + "!REJECTED/", "2006-03-01 10-00-00");
+    const std::string file = root + "!REJECTED/" + Name + "/PrivateNote.txt";
+    const struct {
+        std::vector<std::string> arguments;
+        std::string out;
+        std::string file;  // "-" when there is none
+    } steps[] = {
+        {{"note", Name, "7"}, "", "7"},
+        {{"note", Name, "4", "Wrong\tplate"}, "", "4 Wrongplate\n"},
+        {{"note", Name, "-3"}, "", "-3 Wrongplate\n"},
+        {{"note", Name}, "-3\tWrongplate\n", "-3 Wrongplate\n"},
+        {{"note", Name, "5", "--", "-dash"}, "", "5 -dash\n"},
+        {{"note", Name, "--delete"}, "", "-"},
+        {{"note", Name, "--delete"}, "", "-"},
+        {{"note", Name, "0", ""}, "", "0"},
+        {{"note", Name}, "0\t\n", "0"},
+    };
+    for (const auto& step : steps) {
+        const ToolResult result = Run(step.arguments);
+        EXPECT_EQ(result.Status, 0) << result.Err;
+        EXPECT_EQ(result.Out, step.out);
+        EXPECT_EQ(Exists(file) ? testsupport::ReadFile(file) : "-", step.file);
+    }
+}
+
+TEST_F(DecisionAndNoteCommandTest, AnUnreadableNoteFails)
+{
+    testsupport::WriteNoteFile(MakeRecordDirectory(root, Name), "no number");
+    const ToolResult result = Run({"note", Name});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_EQ(result.Out, "");
+    EXPECT_EQ(result.Err, "vantrel-tool: '" + Name + "' has no readable private note\n");
+    // Marking replaces the malformed file.
+    EXPECT_EQ(Run({"note", Name, "2"}).Status, 0);
+    EXPECT_EQ(testsupport::ReadFile(root + Name + "/PrivateNote.txt"), "2");
+}
+
+}  // namespace

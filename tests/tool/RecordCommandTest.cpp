@@ -1,0 +1,92 @@
+#include "BmpFileWriter.h"
+#include "CfaFileWriter.h"
+#include "TempDir.h"
+#include "ToolProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using testsupport::BmpFile;
+using testsupport::CfaFile;
+
+CfaFile LaneFrame(uint8_t lane, uint8_t frame, std::array<uint16_t, 8> time, int32_t offset = 0)
+{
+    CfaFile file;
+    file.lane = lane;
+    file.frame = frame;
+    file.time = time;
+    file.millisecondOffset = offset;
+    return file;
+}
+
+TEST(RecordCommandTest, PrintsTimingFramesAndCaptions)
+{
+    const testsupport::TempDir temp;
+    const std::string record = temp.MakeDir("2006-01-02 03-04-05");
+    BmpFile info;
+    info.infoText = "x yellowtime=2006-01-02 03:04:02.000 redtime=2006-01-02 03:04:05.000 "
+                    "imagetime=2006-01-02 03:04:05.500\n";
+    testsupport::WriteBmpFile(record + "view.BMP", info);
+    testsupport::WriteBmpFile(record + "GV_20060102030404900.BMP", BmpFile{});
+    // Lane 1 in reverse file order; lane 3's address, the highest lane's, is the record's.
+    testsupport::WriteCfaFile(record + "b.CFA", LaneFrame(1, 2, {2006, 1, 0, 2, 3, 4, 6, 250}));
+    testsupport::WriteCfaFile(record + "a.CFA", LaneFrame(1, 1, {2006, 1, 0, 2, 3, 4, 4, 0}));
+    CfaFile right = LaneFrame(3, 9, {2006, 1, 0, 2, 3, 4, 5, 0}, 1250);
+    right.mac = {0xAA, 0x0B, 0xCC, 0x0D, 0xEE, 0x0F};
+    testsupport::WriteCfaFile(record + "c.CFA", right);
+
+    const ToolResult result = RunTool({"record", record});
+    EXPECT_EQ(result.Status, 0);
+    EXPECT_EQ(result.Err, "");
+    const std::vector<std::string> expected = {
+        "red\t2006-01-02 03:04:05.000",
+        "yellow\t2006-01-02 03:04:02.000",
+        "mac\tAA:0B:CC:0D:EE:0F",
+        "frame\t0\t1\t2006-01-02 03:04:04.900\t0\tAA:0B:CC:0D:EE:0F\tGV_20060102030404900.BMP",
+        "frame\t0\t2\t2006-01-02 03:04:05.500\t0\tAA:0B:CC:0D:EE:0F\tview.BMP",
+        "frame\t1\t1\t2006-01-02 03:04:04.000\t1\t00:11:22:33:44:55\ta.CFA",
+        "frame\t1\t2\t2006-01-02 03:04:06.250\t1\t00:11:22:33:44:55\tb.CFA",
+        "frame\t3\t9\t2006-01-02 03:04:06.250\t1\tAA:0B:CC:0D:EE:0F\tc.CFA",
+        "caption\t1\t1\tLeft lane, Frame 1, Monday, 02-January-2006 03:04:04.000",
+        "caption\t1\t2\tLeft lane, Frame 2, Monday, 02-January-2006 03:04:06.250 (After red light 1.250 sec.)",
+        "caption\t3\t1\tRight lane, Frame 1, Monday, 02-January-2006 03:04:06.250 (After red light 1.250 sec.)",
+    };
+    EXPECT_EQ(Lines(result.Out), expected);
+}
+
+TEST(RecordCommandTest, ShowsStoredFieldsAsTheyAreAndLeavesOutWhatIsNotGiven)
+{
+    const testsupport::TempDir temp;
+    const std::string record = temp.MakeDir("not a record name");
+    BmpFile info;
+    // A red time that is no calendar time: printed raw, and no frame is "after" it.
+    info.infoText = "redtime=2006-13-40 25:61:61.999";
+    testsupport::WriteBmpFile(record + "short.BMP", info);
+    const std::string withLane = temp.MakeDir("with lane");
+    testsupport::WriteBmpFile(withLane + "short.BMP", info);
+    testsupport::WriteCfaFile(withLane + "a.CFA", LaneFrame(2, 4, {2006, 1, 0, 2, 3, 4, 4, 7}));
+
+    EXPECT_EQ(Lines(RunTool({"record", record}).Out),
+              (std::vector<std::string>{"red\t2006-13-40 25:61:61.999", "yellow\t", "mac\t"}));
+    const ToolResult lane = RunTool({"record", withLane});
+    EXPECT_EQ(lane.Status, 0);
+    EXPECT_EQ(Lines(lane.Out).back(), "caption\t2\t1\tMiddle lane, Frame 1, Monday, 02-January-2006 03:04:04.007");
+}
+
+TEST(RecordCommandTest, AMissingDirectoryFails)
+{
+    const testsupport::TempDir temp;
+    testsupport::WriteFile(temp.Path() + "file", "x");
+    for (const std::string& path : {temp.Path() + "missing", temp.Path() + "file"}) {
+        const ToolResult result = RunTool({"record", path});
+        EXPECT_EQ(result.Status, 1);
+        EXPECT_EQ(result.Out, "");
+        EXPECT_EQ(result.Err, "vantrel-tool: " + path + ": not a directory\n");
+    }
+}
+
+}  // namespace
