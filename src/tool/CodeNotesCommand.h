@@ -11,7 +11,7 @@ class CodeNotesCommand : public ToolCommand {
 public:
     std::string Name() const override { return "codenotes"; }
     std::string Synopsis() const override { return "[--set CODE=TEXT]... [--save OUT]"; }
-    std::vector<OptionSpec> Options() const override { return {{"--set", true}, {"--save", true}}; }
+    std::vector<OptionDefinition> Options() const override { return {{"--set", true}, {"--save", true}}; }
     int MinPositionals() const override { return 0; }
     int MaxPositionals() const override { return 0; }
     int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;

@@ -16,19 +16,19 @@ bool IsOption(const std::string& argument)
            !std::isdigit(static_cast<unsigned char>(argument[1]));
 }
 
-const OptionSpec& FindSpec(const std::vector<OptionSpec>& specs, const std::string& name)
+const OptionDefinition& FindDefinition(const std::vector<OptionDefinition>& definitions, const std::string& name)
 {
-    const auto spec = std::find_if(specs.begin(), specs.end(),
-                                   [&](const OptionSpec& s) { return s.Name == name; });
-    if (spec == specs.end())
+    const auto found = std::find_if(definitions.begin(), definitions.end(),
+                                   [&](const OptionDefinition& d) { return d.Name == name; });
+    if (found == definitions.end())
         throw UsageError("unknown option " + name);
-    return *spec;
+    return *found;
 }
 
 }  // namespace
 
 CommandLine::CommandLine(const std::vector<std::string>& arguments,
-                         const std::vector<OptionSpec>& specs)
+                         const std::vector<OptionDefinition>& definitions)
 {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -41,14 +41,14 @@ CommandLine::CommandLine(const std::vector<std::string>& arguments,
             positionals_.push_back(argument);
             continue;
         }
-        const OptionSpec& spec = FindSpec(specs, argument);
-        std::vector<std::string>& values = options_[spec.Name];
-        if (!spec.TakesValue) {
+        const OptionDefinition& definition = FindDefinition(definitions, argument);
+        std::vector<std::string>& values = options_[definition.Name];
+        if (!definition.TakesValue) {
             values.emplace_back();
             continue;
         }
         if (++i == arguments.size())
-            throw UsageError("option " + spec.Name + " needs a value");
+            throw UsageError("option " + definition.Name + " needs a value");
         values.push_back(arguments[i]);
     }
 }

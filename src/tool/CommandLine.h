@@ -8,19 +8,19 @@
 #include <vector>
 
 // One option a subcommand accepts: "--name", with one value after it or none.
-struct OptionSpec {
+struct OptionDefinition {
     std::string Name;  // with the leading "--"
     bool TakesValue = false;
 };
 
 // The arguments after the subcommand: options by name, in the order given,
-// and the positional arguments. Anything the specs do not name is a usage
+// and the positional arguments. Anything the definitions do not name is a usage
 // error, as is an option that lacks its value. A lone "-", a word starting
 // with "-" and a digit (a negative note code) and everything after "--" are
 // positional.
 class CommandLine {
 public:
-    CommandLine(const std::vector<std::string>& arguments, const std::vector<OptionSpec>& specs);
+    CommandLine(const std::vector<std::string>& arguments, const std::vector<OptionDefinition>& definitions);
 
     const std::vector<std::string>& Positionals() const { return positionals_; }
     bool Has(std::string_view name) const;

@@ -30,7 +30,7 @@ CommandRegistry::CommandRegistry()
     commands_.push_back(std::make_unique<DemoCommand>());
 }
 
-std::vector<OptionSpec> CommandRegistry::CommonOptions()
+std::vector<OptionDefinition> CommandRegistry::CommonOptions()
 {
     return {{"--settings", true}, {"--codenotes", true}, {"--root", true}};
 }
@@ -64,10 +64,10 @@ int CommandRegistry::RunCommand(const ToolCommand& command,
                                 const std::vector<std::string>& arguments) const
 {
     try {
-        std::vector<OptionSpec> specs = command.Options();
-        for (OptionSpec& common : CommonOptions())
-            specs.push_back(std::move(common));
-        const CommandLine line(arguments, specs);
+        std::vector<OptionDefinition> definitions = command.Options();
+        for (OptionDefinition& common : CommonOptions())
+            definitions.push_back(std::move(common));
+        const CommandLine line(arguments, definitions);
         const auto count = static_cast<int>(line.Positionals().size());
         if (count < command.MinPositionals() || count > command.MaxPositionals())
             throw UsageError("wrong number of arguments");

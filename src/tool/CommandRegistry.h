@@ -18,7 +18,7 @@ public:
     int Run(const std::vector<std::string>& arguments) const;
 
     // "--settings FILE", "--codenotes FILE" and "--root DIR", taken by every subcommand.
-    static std::vector<OptionSpec> CommonOptions();
+    static std::vector<OptionDefinition> CommonOptions();
 
 private:
     const ToolCommand* Find(std::string_view name) const;

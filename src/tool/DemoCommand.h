@@ -11,7 +11,7 @@ public:
 
     std::string Name() const override { return "demo"; }
     std::string Synopsis() const override { return "DIR [--records N] [--seed S]"; }
-    std::vector<OptionSpec> Options() const override { return {{"--records", true}, {"--seed", true}}; }
+    std::vector<OptionDefinition> Options() const override { return {{"--records", true}, {"--seed", true}}; }
     int MinPositionals() const override { return 1; }
     int MaxPositionals() const override { return 1; }
     int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;

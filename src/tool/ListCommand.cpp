@@ -44,7 +44,7 @@ RecordTime Day(const std::string& text)
 
 }  // namespace
 
-std::vector<OptionSpec> ListCommand::Options() const
+std::vector<OptionDefinition> ListCommand::Options() const
 {
     return {{"--sort", true}, {"--notes", false}, {"--mask", true}, {"--day", true}};
 }

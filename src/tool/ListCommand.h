@@ -11,7 +11,7 @@ public:
     {
         return "[--sort time|type] [--notes] [--mask N] [--day YYYY-MM-DD]";
     }
-    std::vector<OptionSpec> Options() const override;
+    std::vector<OptionDefinition> Options() const override;
     int MinPositionals() const override { return 0; }
     int MaxPositionals() const override { return 0; }
     int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;

@@ -14,7 +14,7 @@ class NoteCommand : public ToolCommand {
 public:
     std::string Name() const override { return "note"; }
     std::string Synopsis() const override { return "NAME [CODE [TEXT] | --delete]"; }
-    std::vector<OptionSpec> Options() const override { return {{"--delete", false}}; }
+    std::vector<OptionDefinition> Options() const override { return {{"--delete", false}}; }
     int MinPositionals() const override { return 1; }
     int MaxPositionals() const override { return 3; }
     int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;

@@ -41,7 +41,7 @@ std::string Number(int value)
 
 }  // namespace
 
-std::vector<OptionSpec> RenderCommand::Options() const
+std::vector<OptionDefinition> RenderCommand::Options() const
 {
     return {{"--correction", true}, {"--gamma", true}, {"--filter", true},
             {"--grey", false},      {"--window", true}, {"--stats", false}};

@@ -14,7 +14,7 @@ public:
         return "FRAME OUT(.ppm|.png) [--correction N] [--gamma G] [--filter N] [--grey] "
                "[--window LOW:HIGH] [--stats]";
     }
-    std::vector<OptionSpec> Options() const override;
+    std::vector<OptionDefinition> Options() const override;
     int MinPositionals() const override { return 2; }
     int MaxPositionals() const override { return 2; }
     int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;

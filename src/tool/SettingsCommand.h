@@ -11,7 +11,7 @@ class SettingsCommand : public ToolCommand {
 public:
     std::string Name() const override { return "settings"; }
     std::string Synopsis() const override { return "[--site MAC]... [--save OUT]"; }
-    std::vector<OptionSpec> Options() const override { return {{"--site", true}, {"--save", true}}; }
+    std::vector<OptionDefinition> Options() const override { return {{"--site", true}, {"--save", true}}; }
     int MinPositionals() const override { return 0; }
     int MaxPositionals() const override { return 0; }
     int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;

@@ -24,7 +24,7 @@ public:
     // The arguments after the name, as the usage text shows them.
     virtual std::string Synopsis() const = 0;
     // Its own options; the common ones are added by the registry.
-    virtual std::vector<OptionSpec> Options() const { return {}; }
+    virtual std::vector<OptionDefinition> Options() const { return {}; }
     virtual int MinPositionals() const = 0;
     virtual int MaxPositionals() const = 0;
 

@@ -35,6 +35,8 @@ TEST(RecordCommandTest, PrintsTimingFramesAndCaptions)
     // Lane 1 in reverse file order; lane 3's address, the highest lane's, is the record's.
     testsupport::WriteCfaFile(record + "b.CFA", LaneFrame(1, 2, {2006, 1, 0, 2, 3, 4, 6, 250}));
     testsupport::WriteCfaFile(record + "a.CFA", LaneFrame(1, 1, {2006, 1, 0, 2, 3, 4, 4, 0}));
+    // Exactly at the start of the red light.
+    testsupport::WriteCfaFile(record + "d.CFA", LaneFrame(2, 1, {2006, 1, 0, 2, 3, 4, 5, 0}));
     CfaFile right = LaneFrame(3, 9, {2006, 1, 0, 2, 3, 4, 5, 0}, 1250);
     right.mac = {0xAA, 0x0B, 0xCC, 0x0D, 0xEE, 0x0F};
     testsupport::WriteCfaFile(record + "c.CFA", right);
@@ -50,9 +52,11 @@ TEST(RecordCommandTest, PrintsTimingFramesAndCaptions)
         "frame\t0\t2\t2006-01-02 03:04:05.500\t0\tAA:0B:CC:0D:EE:0F\tview.BMP",
         "frame\t1\t1\t2006-01-02 03:04:04.000\t1\t00:11:22:33:44:55\ta.CFA",
         "frame\t1\t2\t2006-01-02 03:04:06.250\t1\t00:11:22:33:44:55\tb.CFA",
+        "frame\t2\t1\t2006-01-02 03:04:05.000\t1\t00:11:22:33:44:55\td.CFA",
         "frame\t3\t9\t2006-01-02 03:04:06.250\t1\tAA:0B:CC:0D:EE:0F\tc.CFA",
         "caption\t1\t1\tLeft lane, Frame 1, Monday, 02-January-2006 03:04:04.000",
         "caption\t1\t2\tLeft lane, Frame 2, Monday, 02-January-2006 03:04:06.250 (After red light 1.250 sec.)",
+        "caption\t2\t1\tMiddle lane, Frame 1, Monday, 02-January-2006 03:04:05.000 (After red light 0.000 sec.)",
         "caption\t3\t1\tRight lane, Frame 1, Monday, 02-January-2006 03:04:06.250 (After red light 1.250 sec.)",
     };
     EXPECT_EQ(Lines(result.Out), expected);
