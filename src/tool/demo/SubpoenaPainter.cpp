@@ -66,7 +66,7 @@ int SubpoenaPainter::PaintFields(QPainter& painter, int top)
 
 int SubpoenaPainter::PaintSummons(QPainter& painter, int top)
 {
-    const QRect text(Margin, top, Width - 2 * Margin, 290);
+    const QRect text(Margin, top, Width - 2 * Margin, 190);
     painter.setPen(QColor(20, 20, 20));
     painter.setFont(FormFont(17));
     painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
@@ -78,10 +78,10 @@ int SubpoenaPainter::PaintSummons(QPainter& painter, int top)
                      "hour entered below, or to name the driver of the vehicle in writing within "
                      "fourteen days of delivery. Failure to comply may lead to a fine.");
     painter.setFont(FormFont(18));
-    painter.drawText(QRect(Margin, top + 290, 300, 30), Qt::AlignLeft | Qt::AlignBottom, "Hearing on");
+    painter.drawText(QRect(Margin, top + 200, 300, 30), Qt::AlignLeft | Qt::AlignBottom, "Hearing on");
     painter.setPen(QPen(QColor(120, 120, 120), 1, Qt::DotLine));
-    painter.drawLine(Margin + 300, top + 318, Width - Margin, top + 318);
-    return top + 350;
+    painter.drawLine(Margin + 300, top + 228, Width - Margin, top + 228);
+    return top + 270;
 }
 
 void SubpoenaPainter::PaintSignature(QPainter& painter, int top)
@@ -92,6 +92,6 @@ void SubpoenaPainter::PaintSignature(QPainter& painter, int top)
     painter.drawText(QRect(Margin, top + 86, 300, 24), Qt::AlignLeft, "Reviewing officer");
     painter.setPen(QPen(QColor(150, 30, 30), 3));
     painter.drawEllipse(QPoint(Width - Margin - 90, top + 60), 70, 70);
-    painter.setFont(FormFont(15, true));
+    painter.setFont(FormFont(12, true));
     painter.drawText(QRect(Width - Margin - 170, top + 40, 160, 40), Qt::AlignCenter, "OFFICIAL SEAL");
 }
