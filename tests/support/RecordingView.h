@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CCommandHint.h"
 #include "document/CReviewView.h"
 
 #include <functional>
@@ -18,14 +19,24 @@ public:
         bool operator==(const Update&) const = default;
     };
 
-    void OnUpdate(int hint, const CCommandHint* object) override;
+    void OnUpdate(int hint, const CCommandHint* object) override
+    {
+        Updates.push_back({hint, object ? std::optional<int>(object->Command) : std::nullopt});
+        if (OnEach)
+            OnEach();
+    }
 
-    std::vector<int> Hints() const;
-    void Clear() { Updates.clear(); }
+    std::vector<int> Hints() const
+    {
+        std::vector<int> hints;
+        for (const Update& update : Updates)
+            hints.push_back(update.Hint);
+        return hints;
+    }
 
     std::vector<Update> Updates;
     // Runs after each update is logged, to look at the document at that moment.
-    std::function<void(const Update&)> OnEach;
+    std::function<void()> OnEach;
 };
 
 }  // namespace testsupport

@@ -11,50 +11,40 @@ namespace testsupport {
 
 namespace {
 
-std::vector<std::uint16_t> LaneSamples(int base)
+constexpr int Width = 1072;
+constexpr int Height = 14;
+
+void WriteLaneFrame(const std::string& path, int lane, int frame)
 {
-    std::vector<std::uint16_t> samples(static_cast<std::size_t>(ReviewFrameWidth) * ReviewFrameHeight);
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = static_cast<std::uint16_t>(std::min<std::size_t>(4095, base + i % 256));
-    // Row 12 and 13 of columns 1070 and 1071 are the optical black: level 0.
-    for (int y = 12; y < ReviewFrameHeight; ++y)
-        for (int x = 1070; x < ReviewFrameWidth; ++x)
-            samples[static_cast<std::size_t>(y) * ReviewFrameWidth + x] = 0;
-    return samples;
+    CfaFile file;
+    file.width = Width;
+    file.height = Height;
+    file.time = {2006, 3, 3, 1, 12, 0, static_cast<std::uint16_t>(frame), 0};
+    file.lane = static_cast<std::uint8_t>(lane);
+    file.frame = static_cast<std::uint8_t>(frame);
+    file.samples.resize(std::size_t{Width} * Height);
+    const int base = 100 + 600 * (lane - 1) + 50 * (frame - 1);
+    for (std::size_t i = 0; i < file.samples.size(); ++i) {
+        // Rows 12 and 13 of columns 1070 and 1071 are the optical black: level 0.
+        const bool black = i / Width >= 12 && i % Width >= 1070;
+        file.samples[i] = black ? 0 : static_cast<std::uint16_t>(std::min<std::size_t>(4095, base + i % 256));
+    }
+    WriteCfaFile(path, file);
 }
 
-void WriteLaneFrames(const std::string& directory, const ReviewRecord& record)
+void WriteGeneralFrame(const std::string& directory, const ReviewRecord& record, int index)
 {
-    for (int lane = 1; lane <= 3; ++lane) {
-        for (int frame = 1; frame <= record.LaneFrames[lane - 1]; ++frame) {
-            CfaFile file;
-            file.width = ReviewFrameWidth;
-            file.height = ReviewFrameHeight;
-            file.time = {2006, 3, 3, 1, 12, 0, static_cast<std::uint16_t>(frame), 0};
-            file.lane = static_cast<std::uint8_t>(lane);
-            file.frame = static_cast<std::uint8_t>(frame);
-            file.mac = record.Mac;
-            file.samples = LaneSamples(record.LevelBase + 600 * (lane - 1) + 50 * (frame - 1));
-            WriteCfaFile(ReviewLaneFramePath(directory, lane, frame), file);
-        }
-    }
-}
-
-void WriteGeneralFrames(const std::string& directory, const ReviewRecord& record)
-{
-    for (int index = 0; index < record.GeneralFrames; ++index) {
-        char name[32];
-        std::snprintf(name, sizeof name, "G%02d.BMP", index + 1);
-        char imageTime[64];
-        std::snprintf(imageTime, sizeof imageTime, "imagetime=2006-03-01 12:%02d:%02d.000", index / 60, index % 60);
-        BmpFile file;
-        file.infoText = imageTime;
-        if (!record.RedTime.empty())
-            file.infoText += " redtime=" + record.RedTime;
-        if (!record.YellowTime.empty())
-            file.infoText += " yellowtime=" + record.YellowTime;
-        WriteBmpFile(directory + name, file);
-    }
+    char name[32];
+    std::snprintf(name, sizeof name, "G%02d.BMP", index + 1);
+    char imageTime[64];
+    std::snprintf(imageTime, sizeof imageTime, "imagetime=2006-03-01 12:%02d:%02d.000", index / 60, index % 60);
+    BmpFile file;
+    file.infoText = imageTime;
+    if (!record.RedTime.empty())
+        file.infoText += " redtime=" + record.RedTime;
+    if (!record.YellowTime.empty())
+        file.infoText += " yellowtime=" + record.YellowTime;
+    WriteBmpFile(directory + name, file);
 }
 
 }  // namespace
@@ -62,8 +52,11 @@ void WriteGeneralFrames(const std::string& directory, const ReviewRecord& record
 std::string WriteReviewRecord(const std::string& root, const ReviewRecord& record)
 {
     const std::string directory = MakeRecordDirectory(root, record.Name);
-    WriteLaneFrames(directory, record);
-    WriteGeneralFrames(directory, record);
+    for (int lane = 1; lane <= 3; ++lane)
+        for (int frame = 1; frame <= record.LaneFrames[lane - 1]; ++frame)
+            WriteLaneFrame(ReviewLaneFramePath(directory, lane, frame), lane, frame);
+    for (int index = 0; index < record.GeneralFrames; ++index)
+        WriteGeneralFrame(directory, record, index);
     return directory;
 }
 

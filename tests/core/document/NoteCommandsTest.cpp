@@ -1,17 +1,13 @@
 // Private notes mode, marks, note editing and deleting, and the listing.
 #include "ReviewDocumentFixture.h"
 
-#include "RecordTreeWriter.h"
-
 #include "document/CommandIds.h"
 #include "document/PrivateNoteForm.h"
 #include "document/UpdateHints.h"
 
-namespace {
-
-const std::string ModeText =
-    "Private notes.\nThis mode is intended\nfor internal usage by Orvane Solutions Ltd.\n\n"
-    "Mark\t0,1,..9\nEdit\tAlt+E\nDelete\tAlt+D\nListing\tAlt+L\n\n";
+using testsupport::Exists;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 class NoteCommands : public ReviewDocumentFixture {
 protected:
@@ -22,149 +18,106 @@ protected:
         Open();
     }
 
-    void EnterMode()
+    void SwitchMode(bool yes)
     {
-        services.AnswerYes();
+        services.Answers.push_back(yes);
         doc->OnCommand(ID_PRIVATE_NOTES_MODE);
-        view.Clear();
-        services.Events.clear();
     }
 
-    std::string NoteFile(const std::string& record) const { return record + "PrivateNote.txt"; }
-
-    std::string first;
+    std::string first;  // note files
     std::string second;
 };
 
-}  // namespace
-
-TEST_F(NoteCommands, ModeQuestionNoChangesNothing)
+TEST_F(NoteCommands, ModeQuestionYesSwitchesAndRefreshesNoChangesNothing)
 {
-    doc->SelectRecord(1);
-    view.Clear();
-    EXPECT_TRUE(doc->OnCommand(ID_PRIVATE_NOTES_MODE));
-    EXPECT_EQ(services.Questions, std::vector<std::string>{ModeText + "Are you sure you want to enter this mode?"});
-    EXPECT_EQ(doc->PrivateNotesMode, 0);
-    EXPECT_TRUE(Updates().empty());
-    EXPECT_EQ(doc->Records.SelectedIndex, 1);
+    const std::string text = "Private notes.\nThis mode is intended\nfor internal usage by Orvane Solutions Ltd.\n\n"
+                             "Mark\t0,1,..9\nEdit\tAlt+E\nDelete\tAlt+D\nListing\tAlt+L\n\nAre you sure you want to ";
+    const struct {
+        bool yes;
+        int modeAfter;
+        const char* question;
+    } steps[] = {{false, 0, "enter"}, {true, 1, "enter"}, {false, 1, "exit"}, {true, 0, "exit"}};
+    for (const auto& s : steps) {
+        doc->SelectRecord(1);
+        Forget();
+        SwitchMode(s.yes);
+        EXPECT_EQ(services.Questions.back(), text + s.question + " this mode?");
+        EXPECT_EQ(doc->PrivateNotesMode, s.modeAfter);
+        EXPECT_EQ(doc->Records.NoteOrdering, s.modeAfter == 1);
+        EXPECT_EQ(view.Hints(), s.yes ? std::vector<int>{HINT_ALL} : std::vector<int>{});
+        EXPECT_EQ(doc->Records.SelectedIndex, s.yes ? 0 : 1) << "a refresh starts from the first row";
+    }
 }
 
-TEST_F(NoteCommands, ModeQuestionYesSwitchesAndRefreshesFromTheFirstRow)
+TEST_F(NoteCommands, MarksWriteTheCodeAndKeepTheTextOnlyInTheModeAndOnlyOnARecord)
 {
-    doc->SelectRecord(1);
-    view.Clear();
-    services.AnswerYes();
-    doc->OnCommand(ID_PRIVATE_NOTES_MODE);
-    EXPECT_EQ(doc->PrivateNotesMode, 1);
-    EXPECT_TRUE(doc->Records.NoteOrdering);
-    EXPECT_EQ(doc->Records.SelectedIndex, 0);
-    EXPECT_EQ(Hints(), std::vector<int>{HINT_ALL});
-
-    services.AnswerYes();
-    doc->OnCommand(ID_PRIVATE_NOTES_MODE);
-    EXPECT_EQ(services.Questions.back(), ModeText + "Are you sure you want to exit this mode?");
-    EXPECT_EQ(doc->PrivateNotesMode, 0);
-    EXPECT_FALSE(doc->Records.NoteOrdering);
-}
-
-TEST_F(NoteCommands, MarksWriteTheCodeAndKeepTheTextOnlyInTheMode)
-{
-    testsupport::WriteNoteFile(first, "5 check\n");
+    WriteFile(first, "5 check\n");
     EXPECT_TRUE(doc->OnCommand(ID_MARK_0 + 3));
     EXPECT_TRUE(doc->OnCommand(ID_MARK_DELETE));
-    EXPECT_EQ(testsupport::ReadFile(NoteFile(first)), "5 check\n") << "outside the mode keys do nothing";
-    EXPECT_TRUE(Updates().empty());
+    EXPECT_EQ(ReadFile(first), "5 check\n") << "outside the mode the keys do nothing";
+    EXPECT_TRUE(view.Updates.empty());
 
-    EnterMode();
+    SwitchMode(true);
+    Forget();
     doc->OnCommand(ID_MARK_0 + 3);
-    EXPECT_EQ(testsupport::ReadFile(NoteFile(first)), "3 check\n");
-    EXPECT_EQ(Hints(), std::vector<int>{HINT_LIST});
-
+    EXPECT_EQ(ReadFile(first), "3 check\n");
     doc->SelectRecord(1);
     doc->OnCommand(ID_MARK_9);
-    EXPECT_EQ(testsupport::ReadFile(NoteFile(second)), "9") << "a record without a note gets the digit alone";
-    testsupport::WriteFile(NoteFile(second), "garbage");
+    EXPECT_EQ(ReadFile(second), "9") << "a record without a note gets the digit alone";
+    WriteFile(second, "garbage");
     doc->OnCommand(ID_MARK_0);
-    EXPECT_EQ(testsupport::ReadFile(NoteFile(second)), "0") << "a malformed note is replaced";
-
-    view.Clear();
+    EXPECT_EQ(ReadFile(second), "0") << "a malformed note is replaced";
     doc->OnCommand(ID_MARK_DELETE);
-    EXPECT_FALSE(testsupport::Exists(NoteFile(second)));
-    EXPECT_EQ(Hints(), std::vector<int>{HINT_LIST});
+    EXPECT_FALSE(Exists(second));
+    EXPECT_EQ(view.Hints(), (std::vector<int>{HINT_LIST, HINT_ALL, HINT_LIST, HINT_LIST, HINT_LIST}));
+
+    doc->SelectRecord(-1);
+    Forget();
+    services.NoteScripts.push_back([](PrivateNoteForm&) { return true; });
+    for (const int id : {ID_MARK_0 + 1, ID_MARK_DELETE, ID_NOTE_EDIT, ID_NOTE_DELETE})
+        EXPECT_TRUE(doc->OnCommand(id));
+    EXPECT_TRUE(view.Updates.empty());
+    EXPECT_EQ(services.NoteScripts.size(), 1u) << "no dialog without a record";
 }
 
-TEST_F(NoteCommands, EditWritesOnOkOnlyAndShowsTheCodeDescription)
+TEST_F(NoteCommands, EditWritesOnOkOnlyAndDeleteWorksOutsideTheMode)
 {
     codeNotes.SetNote(5, "five");
-    codeNotes.SetNote(7, "seven");
-    testsupport::WriteNoteFile(first, "5 check\n");
-    std::string shownDescription;
-    services.NextPrivateNote([&](PrivateNoteForm& form) {
-        shownDescription = form.Description();
-        form.SetCodeText("7");
+    WriteFile(first, "5 check\n");
+    std::string described;
+    services.NoteScripts.push_back([&](PrivateNoteForm& form) {
+        described = form.Description();
+        for (const char* refused : {"x", "3a", "+-3", "2147483648"})
+            EXPECT_FALSE(form.SetCodeText(refused)) << refused;
         form.SetNote("again");
-        return true;
+        return form.SetCodeText(" +7 ");
     });
-    EXPECT_TRUE(doc->OnCommand(ID_NOTE_EDIT));
-    EXPECT_EQ(shownDescription, "five");
-    EXPECT_EQ(testsupport::ReadFile(NoteFile(first)), "7 again\n");
-    EXPECT_EQ(Hints(), std::vector<int>{HINT_LIST});
-
-    view.Clear();
-    services.NextPrivateNote([](PrivateNoteForm& form) {
+    services.NoteScripts.push_back([](PrivateNoteForm& form) {
         form.SetCodeText("12");
         form.AcceptDescription("twelve");
         return false;
     });
     doc->OnCommand(ID_NOTE_EDIT);
-    EXPECT_EQ(testsupport::ReadFile(NoteFile(first)), "7 again\n");
+    EXPECT_EQ(described, "five");
+    EXPECT_EQ(ReadFile(first), "7 again\n");
+    doc->OnCommand(ID_NOTE_EDIT);
+    EXPECT_EQ(ReadFile(first), "7 again\n") << "cancelled";
     EXPECT_EQ(codeNotes.GetNote(12), "twelve") << "the description stays though the note was cancelled";
-    EXPECT_TRUE(Updates().empty());
-}
-
-TEST_F(NoteCommands, EditAndDeleteWorkInAndOutOfTheMode)
-{
-    for (const bool mode : {false, true}) {
-        if (mode)
-            EnterMode();
-        testsupport::WriteNoteFile(first, "2\n");
-        services.NextPrivateNote([](PrivateNoteForm& form) { return form.SetCodeText("4"); });
-        doc->OnCommand(ID_NOTE_EDIT);
-        EXPECT_EQ(testsupport::ReadFile(NoteFile(first)), "4");
-        view.Clear();
-        doc->OnCommand(ID_NOTE_DELETE);
-        EXPECT_FALSE(testsupport::Exists(NoteFile(first)));
-        EXPECT_EQ(Hints(), std::vector<int>{HINT_LIST});
-    }
-}
-
-TEST_F(NoteCommands, NoteCommandsWithoutASelectionDoNothing)
-{
-    EnterMode();
-    doc->SelectRecord(-1);
-    view.Clear();
-    for (const int id : {ID_MARK_0 + 1, ID_MARK_DELETE, ID_NOTE_EDIT, ID_NOTE_DELETE})
-        EXPECT_TRUE(doc->OnCommand(id));
-    EXPECT_TRUE(Updates().empty());
-    EXPECT_TRUE(services.Events.empty()) << "no dialog without a record";
-    EXPECT_FALSE(testsupport::Exists(NoteFile(first)));
+    doc->OnCommand(ID_NOTE_DELETE);
+    EXPECT_FALSE(Exists(first));
+    EXPECT_EQ(view.Hints(), (std::vector<int>{HINT_LIST, HINT_LIST}));
 }
 
 TEST_F(NoteCommands, ListingAsksForATextFileAndWritesIt)
 {
-    services.NextSavePath(dir.Path() + "list");
-    EXPECT_TRUE(doc->OnCommand(ID_RECORDS_LISTING));
-    ASSERT_EQ(services.SaveRequests.size(), 1u);
-    const SaveFileRequest& request = services.SaveRequests[0];
+    services.SavePaths = {dir.Path() + "list", std::nullopt, dir.Path() + "list.text"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(doc->OnCommand(ID_RECORDS_LISTING));
+    const SaveFileRequest& request = services.SaveRequests.at(0);
     EXPECT_EQ(request.Filters, (std::vector<FileFilter>{{"Text files (.txt)", "*.txt"}, {"All (*.*)", "*.*"}}));
     EXPECT_EQ(request.DefaultExtension, "txt");
     EXPECT_TRUE(request.PromptOverwrite);
-    EXPECT_TRUE(request.InitialName.empty());
-    const std::string listing = testsupport::ReadFile(dir.Path() + "list.txt");
-    EXPECT_NE(listing.find("\n" + dir.Path() + "\n\n"), std::string::npos);
-    EXPECT_NE(listing.find("0\t2006-03-01 12:00:00"), std::string::npos);
-    EXPECT_TRUE(Updates().empty());
-
-    doc->OnCommand(ID_RECORDS_LISTING);  // cancelled
-    EXPECT_EQ(services.SaveRequests.size(), 2u);
+    EXPECT_NE(ReadFile(dir.Path() + "list.txt").find("0\t2006-03-01 12:00:00"), std::string::npos);
+    EXPECT_TRUE(Exists(dir.Path() + "list.text")) << "a name with a dot keeps it";
+    EXPECT_TRUE(view.Updates.empty());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeReviewServices.h"
+#include "RecordTreeWriter.h"
 #include "RecordingView.h"
 #include "ReviewRecordWriter.h"
 #include "TempDir.h"
@@ -18,15 +19,33 @@
 // services and a recording view registered.
 class ReviewDocumentFixture : public ::testing::Test {
 protected:
-    ReviewDocumentFixture();
-    ~ReviewDocumentFixture() override;
-
-    // Writes a record named after the minute (12:mm:00 on 2006-03-01).
-    std::string AddRecord(int minute, testsupport::ReviewRecord record = {});
-    // Refresh, then forget what it sent.
-    void Open();
-    std::vector<int> Hints() const { return view.Hints(); }
-    const std::vector<testsupport::RecordingView::Update>& Updates() const { return view.Updates; }
+    // A record 12:mm:00 on 2006-03-01 with frames in the lanes (left, middle,
+    // right) and the general view; returns the path of its note file.
+    std::string AddRecord(int minute, std::array<int, 3> lanes = {}, int general = 0, std::string red = {})
+    {
+        const std::string name = testsupport::RecordName(2006, 3, 1, 12, minute, 0);
+        const std::string yellow = red.empty() ? "" : "2006-03-01 12:00:00.000";
+        return testsupport::WriteReviewRecord(dir.Path(), {name, general, lanes, red, yellow}) + "PrivateNote.txt";
+    }
+    // A fresh document, refreshed, with what that sent forgotten.
+    void Open()
+    {
+        settings.RootDirectory = dir.Path();
+        doc = std::make_unique<CVantrelDoc>(settings, codeNotes, services);
+        doc->OnNewDocument();
+        doc->AddView(&view);
+        doc->Refresh();
+        Forget();
+    }
+    void Forget()
+    {
+        view.Updates.clear();
+        services.Events.clear();
+    }
+    std::string LanePath(int lane, int frame) const
+    {
+        return testsupport::ReviewLaneFramePath(doc->Records.Content.Path, lane, frame);
+    }
 
     testsupport::TempDir dir;
     CVantrelSettings settings;
