@@ -18,7 +18,10 @@ CMainFrame::CMainFrame(CVantrelDoc& document, const CRecentFileList& recentFiles
     setCentralWidget(m_view);
     setMinimumSize(MinimumWidth, MinimumHeight);
     m_document.AddView(m_menu);
-    m_accelerators->SetCharacterTarget(m_view->RecordsPane()->RecordsList());
+    QWidget* list = m_view->RecordsPane()->RecordsList();
+    m_accelerators->SetCharacterTarget(list);
+    // The officer starts in the records list, where the mark keys work.
+    list->setFocus();
     SetDocumentTitle(QStringLiteral("Vantrel"));
 }
 
