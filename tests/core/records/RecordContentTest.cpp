@@ -3,12 +3,7 @@
 #include "BmpFileWriter.h"
 #include "CfaFileWriter.h"
 #include "RecordsTestHelpers.h"
-#include "ScopedTimeZone.h"
-#include "TempDir.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -17,129 +12,85 @@ using namespace testsupport;
 
 namespace {
 
-CfaFile Cfa(std::uint8_t lane, std::uint8_t frame, std::uint8_t macTail = 0x55)
+CfaFile Cfa(std::uint8_t lane, std::uint8_t frame, std::uint8_t macTail,
+            std::array<std::uint16_t, 8> time = CfaFile{}.time, std::int32_t millisecondOffset = 0)
 {
-    CfaFile file;
-    file.lane = lane;
-    file.frame = frame;
-    file.mac[5] = macTail;
-    return file;
+    return {8, 8, millisecondOffset, time, lane, frame, {0x00, 0x11, 0x22, 0x33, 0x44, macTail}, {}};
 }
 
-class RecordContentTest : public ::testing::Test {
+class RecordContentTest : public RecordTreeTest {
 protected:
-    ScopedTimeZone zone{"UTC"};
-    TempDir dir;
-    std::string record = dir.MakeDir("2006-01-02 03:04:05");
+    std::string record = MakeRecordDirectory(root, "2006-01-02 03:04:05");
     RecordContent content;
 
-    void Bmp(const std::string& name, const std::string& infoText) { WriteBmpFile(record + name, BmpFile{4, 4, {}, infoText}); }
-    const std::vector<FrameEntry>& General() const { return content.Frames[RecordContent::GeneralView]; }
-    std::vector<std::string> FileNames(int lane, bool sorted = false) const
+    void Bmp(const std::string& name, const std::string& text) { WriteBmpFile(record + name, BmpFile{4, 4, {}, text}); }
+    // "lane:name number" of every frame, lane by lane in each lane's order.
+    Names Frames() const
     {
-        std::vector<std::string> names;
-        for (const FrameEntry& frame : content.Frames[lane])
-            names.push_back(std::filesystem::path(frame.Path).filename().string());
-        if (sorted)
-            std::sort(names.begin(), names.end());
+        Names names;
+        for (const std::vector<FrameEntry>& lane : content.Frames)
+            for (const FrameEntry& frame : lane)
+                names.push_back(std::to_string(frame.Lane) + ":" + frame.Path.substr(record.size()) + " " +
+                                std::to_string(frame.Frame));
         return names;
     }
 };
 
-TEST_F(RecordContentTest, LaneFramesByNumberWithEqualNumbersInReadingOrder)
+TEST_F(RecordContentTest, LaneFramesByNumberWithTheirTimesAndTheUnitAddressOfTheHighestLaneOddFilesSkipped)
 {
-    for (const auto& [name, frame] : {std::pair{"b.cfa", 7}, {"a.cfa", 7}, {"c.cfa", 3}}) {
-        WriteCfaFile(record + name, Cfa(2, static_cast<std::uint8_t>(frame)));
-        AddLaneFrame(content, record + name);
-    }
-    EXPECT_EQ(FileNames(2), (std::vector<std::string>{"c.cfa", "b.cfa", "a.cfa"}));
-    EXPECT_EQ(content.Frames[2][0].Frame, 3);
-    EXPECT_EQ(content.Frames[2][0].Mac, (MacAddress{0x00, 0x11, 0x22, 0x33, 0x44, 0x55}));
-}
-
-TEST_F(RecordContentTest, MalformedFilesAreSkipped)
-{
-    WriteFile(record + "short.CFA", CfaHeaderBytes(Cfa(1, 1)).substr(0, 255));
-    WriteFile(record + "empty.CFA", "");
-    WriteFile(record + "lane0.CFA", CfaHeaderBytes(Cfa(0, 1)));
-    WriteFile(record + "lane4.CFA", CfaHeaderBytes(Cfa(4, 1)));
-    WriteFile(record + "header only.CFA", CfaHeaderBytes(Cfa(1, 1)));  // the loader reads no samples
-    WriteCfaFile(record + ".CFA", Cfa(1, 1));                           // a name that is all extension
-    Bmp(".BMP", "imagetime=2006-01-02 03:04:05.000");
-    Bmp("lower.bmp", "imagetime=2006-01-02 03:04:05.000");
-    Bmp("picture.BMP.txt", "imagetime=2006-01-02 03:04:05.000");
+    for (const auto& [name, bytes] :  // ".CFA" is a name that is all extension
+         {std::pair{"short.CFA", CfaHeaderBytes(Cfa(1, 1, 0)).substr(0, 255)}, {"empty.CFA", std::string()},
+          {"lane0.CFA", CfaHeaderBytes(Cfa(0, 1, 0))}, {"lane4.CFA", CfaHeaderBytes(Cfa(4, 1, 0))},
+          {".CFA", CfaFileBytes(Cfa(1, 1, 0))}})
+        WriteFile(record + name, bytes);
+    for (const char* name : {".BMP", "lower.bmp", "picture.BMP.txt"})
+        Bmp(name, "imagetime=2006-01-02 03:04:05.000");
     std::filesystem::create_directory(record + "sub.CFA");
     std::filesystem::create_symlink(record + "lower.bmp", record + "link.BMP");
     std::filesystem::create_symlink(record + "missing", record + "dangling.CFA");
     mkfifo((record + "pipe.BMP").c_str(), 0600);
+    // Capture times moved by the millisecond offset, the weekday recomputed; one that is no calendar time stays.
+    WriteFile(record + "l1.CFA", CfaHeaderBytes(Cfa(1, 1, 0x01, {2006, 3, 6, 1, 0, 0, 0, 0}, -1)));  // no samples
+    WriteCfaFile(record + "r2.cfa", Cfa(3, 2, 0x03, {2006, 2, 9, 30, 0, 0, 0, 0}, 5000));
+    WriteCfaFile(record + "r1.CFA", Cfa(3, 1, 0x33, {2005, 12, 6, 31, 23, 59, 59, 900}, 200));
     LoadRecord(content, record, 1234);
-    EXPECT_EQ(FileNames(1), (std::vector<std::string>{"header only.CFA"}));
-    EXPECT_EQ(FileNames(0), (std::vector<std::string>{"lower.bmp"}));
-    EXPECT_TRUE(content.Frames[2].empty() && content.Frames[3].empty());
-    EXPECT_EQ(content.Path, record);
-    EXPECT_EQ(content.Time, 1234);
-}
-
-TEST_F(RecordContentTest, LaneFrameTimeAddsTheMillisecondOffset)
-{
-    const struct {
-        std::array<std::uint16_t, 8> capture;
-        std::int32_t offset;
-        FrameTime expected;
-    } cases[] = {
-        {{2005, 12, 6, 31, 23, 59, 59, 900}, 200, FrameTime{2006, 1, 0, 1, 0, 0, 0, 100}},
-        {{2006, 3, 6, 1, 0, 0, 0, 0}, -1, FrameTime{2006, 2, 2, 28, 23, 59, 59, 999}},  // weekday recomputed
-        // Not a calendar time, so it cannot be moved: kept as the header gives it.
-        {{2006, 2, 9, 30, 0, 0, 0, 0}, 5000, FrameTime{2006, 2, 9, 30, 0, 0, 0, 0}},
-    };
-    for (const auto& c : cases) {
-        CfaFile file = Cfa(1, 1);
-        file.time = c.capture;
-        file.millisecondOffset = c.offset;
-        WriteCfaFile(record + "f.CFA", file);
-        LoadRecord(content, record, 0);
-        ASSERT_EQ(content.Frames[1].size(), 1u);
-        EXPECT_EQ(content.Frames[1][0].Time, c.expected) << c.offset;
-    }
-}
-
-TEST_F(RecordContentTest, UnitAddressComesFromTheHighestLaneWithFrames)
-{
-    Bmp("g.BMP", "imagetime=2006-01-02 03:04:05.000");
-    LoadRecord(content, record, 0);
-    EXPECT_FALSE(content.Mac);
-    WriteCfaFile(record + "l1.CFA", Cfa(1, 1, 0x01));
-    WriteCfaFile(record + "r2.CFA", Cfa(3, 2, 0x03));
-    WriteCfaFile(record + "r1.CFA", Cfa(3, 1, 0x33));
-    LoadRecord(content, record, 0);
+    EXPECT_EQ(Frames(), (Names{"0:lower.bmp 1", "1:l1.CFA 1", "3:r1.CFA 1", "3:r2.cfa 2"}));
+    EXPECT_EQ(content.Path + std::to_string(content.Time), record + "1234");
+    EXPECT_EQ(content.Frames[1][0].Time, (FrameTime{2006, 2, 2, 28, 23, 59, 59, 999}));
+    EXPECT_EQ(content.Frames[3][0].Time, (FrameTime{2006, 1, 0, 1, 0, 0, 0, 100}));
+    EXPECT_EQ(content.Frames[3][1].Time, (FrameTime{2006, 2, 9, 30, 0, 0, 0, 0}));
     EXPECT_EQ(content.Mac.value_or(MacAddress{})[5], 0x33);
-    EXPECT_EQ(General().at(0).Mac[5], 0x33);
+    EXPECT_EQ(content.Frames[0][0].Mac, (MacAddress{0x00, 0x11, 0x22, 0x33, 0x44, 0x33}));
+    WriteCfaFile(record + "tie.CFA", Cfa(1, 1, 0));
+    AddLaneFrame(content, record + "tie.CFA");  // after the frame with the same number
+    EXPECT_EQ(Frames(), (Names{"0:lower.bmp 1", "1:l1.CFA 1", "1:tie.CFA 1", "3:r1.CFA 1", "3:r2.cfa 2"}));
+    LoadRecord(content, dir.MakeDir("no lane frames"), 0);
+    EXPECT_FALSE(content.Mac);
 }
 
-TEST_F(RecordContentTest, GeneralViewTimeFromInfoTextOrFileName)
+TEST_F(RecordContentTest, GeneralViewFramesAreTimedByInfoTextOrFileNameAndNumberedInTimeOrder)
 {
     const FrameTime expected = Time(2006, 1, 2, 3, 4, 5, 678);
     const struct {
         const char* name;
         std::string infoText;
-        FrameTime time;
+        FrameTime time = Time(2006, 1, 2, 3, 4, 5, 678);
     } cases[] = {
-        {"anything.bmp", "camera 7 imagetime=2006-01-02 03:04:05.678 end", expected},
-        {"x20991231235959999.BMP", "imagetime=2006-01-02 03:04:05.678", expected},  // the text wins
-        {"v20060102030405678.BMP", "imagetime=2006-01-02 03:04", expected},         // incomplete: the name
-        {"v20060102030405678.BMP", std::string("red\0imagetime=2007-01-01 00:00:00.000", 38), expected},
-        {"v20060102030405678.BMP", "imagetime=2006-01-02 03:04:05.678imagetime=2007-01-01 00:00:00.000", expected},
+        {"anything.bmp", "camera 7 imagetime=2006-01-02 03:04:05.678 end"},
+        {"x20991231235959999.BMP", "imagetime=2006-01-02 03:04:05.678"},  // the text wins
+        {"v20060102030405678.BMP", "imagetime=2006-01-02 03:04"},         // incomplete: the name
+        {"v20060102030405678.BMP", std::string("red\0imagetime=2007-01-01 00:00:00.000", 38)},
+        {"v20060102030405678.BMP", "imagetime=2006-01-02 03:04:05.678imagetime=2007-01-01 00:00:00.000"},
         {"cam1_20060102030405012.BMP", "", Time(2006, 1, 2, 3, 4, 5, 12)},  // the last 21 characters
-        {"xxxxxxxxxxxxxxxxxxxxxx.BMP", "", FrameTime{}},  // unreadable fields are 0
+        {"xxxxxxxxxxxxxxxxxxxxxx.BMP", "", FrameTime{}},                    // unreadable fields are 0
     };
     for (const auto& c : cases) {
         ClearRecord(content);
         Bmp(c.name, c.infoText);
         AddGeneralViewFrame(content, record + c.name);
-        ASSERT_EQ(General().size(), 1u) << c.name;
-        EXPECT_EQ(General()[0].Time, c.time) << c.name << " " << c.infoText;
-        std::filesystem::remove(record + c.name);
+        EXPECT_EQ(content.Frames[0].at(0).Time, c.time) << c.name << " " << c.infoText;
     }
+    // A pixel offset that claims more than the file holds: no text is read and nothing allocated.
     for (const std::uint32_t offset : {10'000u, 0x7FFFFFF0u, 0xFFFFFFFFu, 40u}) {
         std::string bytes = BmpFileBytes(BmpFile{4, 4, {}, "imagetime=2007-07-07 07:07:07.007"});
         for (int i = 0; i < 4; ++i)
@@ -147,26 +98,20 @@ TEST_F(RecordContentTest, GeneralViewTimeFromInfoTextOrFileName)
         WriteFile(record + "v20060102030405678.BMP", bytes);
         ClearRecord(content);
         AddGeneralViewFrame(content, record + "v20060102030405678.BMP");
-        ASSERT_EQ(General().size(), 1u);
-        EXPECT_EQ(General()[0].Time, expected) << offset;  // no text read, nothing allocated
+        EXPECT_EQ(content.Frames[0].at(0).Time, expected) << offset;
     }
-}
-
-TEST_F(RecordContentTest, GeneralViewFramesAreNumberedInTimeOrder)
-{
-    Bmp("e.BMP", "imagetime=2006-01-02 03:04:05.500");
-    Bmp("short.BMP", "yellowtime=2006-01-02 03:04:01.500 redtime=2006-01-02 03:04:04.250");
-    const char* names[] = {"a.BMP", "b.BMP", "c.BMP", "d.BMP"};
-    const char* millis[] = {"100", "300", "300", "900"};
-    for (int i = 0; i < 4; ++i) {
-        Bmp(names[i], std::string("imagetime=2006-01-02 03:04:0") + (i == 3 ? "4." : "5.") + millis[i]);
-        AddGeneralViewFrame(content, record + names[i]);
+    // Numbered in time order, equal times in reading order.
+    ClearRecord(content);
+    const auto at = [](const char* time) { return std::string("2006-01-02 03:04:") + time; };
+    for (const auto& [name, text] :
+         {std::pair{"a.BMP", "imagetime=" + at("05.100")}, {"b.BMP", "imagetime=" + at("05.300")},
+          {"c.BMP", "imagetime=" + at("05.300")}, {"d.BMP", "imagetime=" + at("04.900")},
+          {"e.BMP", "imagetime=" + at("05.500")},
+          {"short.BMP", "yellowtime=" + at("01.500") + " redtime=" + at("04.250")}}) {  // no frame, but the lights
+        Bmp(name, text);
+        AddGeneralViewFrame(content, record + name);
     }
-    AddGeneralViewFrame(content, record + "e.BMP");
-    AddGeneralViewFrame(content, record + "short.BMP");  // too short a name for a frame, yet it gives the lights
-    EXPECT_EQ(FileNames(0), (std::vector<std::string>{"d.BMP", "a.BMP", "b.BMP", "c.BMP", "e.BMP"}));
-    for (std::size_t i = 0; i < General().size(); ++i)
-        EXPECT_EQ(General()[i].Frame, static_cast<int>(i) + 1);
+    EXPECT_EQ(Frames(), (Names{"0:d.BMP 1", "0:a.BMP 2", "0:b.BMP 3", "0:c.BMP 4", "0:e.BMP 5"}));
     EXPECT_EQ(content.RedTime, Time(2006, 1, 2, 3, 4, 4, 250));
     EXPECT_EQ(content.YellowTime, Time(2006, 1, 2, 3, 4, 1, 500));
 }

@@ -1,17 +1,12 @@
 #include "records/RecordDirectory.h"
 
 #include "CfaFileWriter.h"
-#include "RecordTreeWriter.h"
 #include "RecordsTestHelpers.h"
-#include "ScopedTimeZone.h"
-#include "TempDir.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <filesystem>
 #include <limits>
 #include <random>
+#include <tuple>
 #include <sys/stat.h>
 
 using namespace recordstest;
@@ -19,98 +14,37 @@ using namespace testsupport;
 
 namespace {
 
-using Names = std::vector<std::string>;
+using RecordDirectoryTest = RecordTreeTest;
 
-class RecordDirectoryTest : public ::testing::Test {
-protected:
-    ScopedTimeZone zone{"UTC"};
-    TempDir dir;
-    std::string root = dir.Path();
-    std::string confirmed = root + "!CONFIRMED/";
-    std::string rejected = root + "!REJECTED/";
-    RecordDirectory records;
-};
-
-TEST_F(RecordDirectoryTest, ScanFindsRecordDirectoriesAndSkipsEverythingElse)
-{
-    for (const char* name : {"2006-01-02 10:00:00", "2005-01-00 10:00:00", "2004-12-31 10:00:00",
-                             "2006-01-02 10:00:0", "2006-ab-02 10:00:00"})
-        MakeRecordDirectory(root, name);
-    WriteFile(root + "2006-01-03 10:00:00", "a file");
-    std::filesystem::create_directory_symlink(root + "2006-01-02 10:00:00", root + "2006-01-04 10:00:00");
-    std::filesystem::create_directory_symlink(root + "nowhere", root + "2006-01-05 10:00:00");
-    mkfifo((root + "2006-01-06 10:00:00").c_str(), 0600);
-    MakeRecordDirectory(confirmed, "2006-02-02 10:00:00");
-    WriteFile(root + "!REJECTED", "a file where a directory is expected");
-    records.SetRoot(root.substr(0, root.size() - 1));
-    EXPECT_EQ(records.Root, root);
-    Names names = NamesOf(records.AllRecords);
-    std::sort(names.begin(), names.end() - 1);  // the root's own order is the file system's
-    EXPECT_EQ(names, (Names{"2005-01-00 10:00:00", "2006-01-02 10:00:00", "2006-02-02 10:00:00 C"}));
-    EXPECT_EQ(NamesOf(records.Visible), names);
-    EXPECT_EQ(records.SelectedIndex, -1);
-    records.SetRoot(root + "missing/");
-    EXPECT_TRUE(records.AllRecords.empty() && records.Visible.empty());
-}
-
-TEST_F(RecordDirectoryTest, FilterByStateAndLocalDay)
+TEST_F(RecordDirectoryTest, ScanFindsTheRecordDirectoriesAndFiltersThemByStateAndLocalDay)
 {
     ScopedTimeZone sofia("Europe/Sofia");  // +2: local dates differ from UTC ones before 02:00
-    MakeRecordDirectory(root, "2006-01-02 00:30:00");
-    MakeRecordDirectory(root, "2006-01-03 00:00:00");
-    MakeRecordDirectory(confirmed, "2006-01-02 23:59:59");
-    MakeRecordDirectory(rejected, "2006-01-02 12:00:00");
-    MakeRecordDirectory(rejected, "2006-01-01 23:59:59");
-    records.SetRoot(root);
-    const struct {
-        std::int32_t mask;
-        Names visible;
-    } cases[] = {
-        {-1, {"2006-01-01 23:59:59 R", "2006-01-02 00:30:00", "2006-01-02 12:00:00 R", "2006-01-02 23:59:59 C",
-              "2006-01-03 00:00:00"}},
-        {1 | 8, {"2006-01-02 00:30:00", "2006-01-03 00:00:00"}},
-        {1 | 4, {"2006-01-01 23:59:59 R", "2006-01-02 12:00:00 R"}},
-        {2 | 4 | 8, {"2006-01-02 00:30:00", "2006-01-02 12:00:00 R", "2006-01-02 23:59:59 C"}},
-        {4 | 8, {"2006-01-02 00:30:00", "2006-01-02 12:00:00 R"}},
-    };
-    for (const auto& c : cases) {
-        records.SetFilter(c.mask, ParseRecordName("2006-01-02 08:30:00"));
-        EXPECT_EQ(NamesOf(records.Visible), c.visible) << c.mask;
+    for (const auto& [directory, name] :
+         {std::pair{root, "2006-01-02 00:30:00"}, {root, "2006-01-03 00:00:00"}, {confirmed, "2006-01-02 23:59:59"},
+          {rejected, "2006-01-02 12:00:00"}, {rejected, "2006-01-01 23:59:59"}, {root, "2006-ab-02 10:00:00"}})
+        MakeRecordDirectory(directory, name);
+    WriteFile(root + "2006-01-04 10:00:00", "a file");
+    std::filesystem::create_directory_symlink(root + "2006-01-03 00:00:00", root + "2006-01-05 10:00:00");
+    std::filesystem::create_directory_symlink(root + "nowhere", root + "2006-01-06 10:00:00");
+    mkfifo((root + "2006-01-07 10:00:00").c_str(), 0600);
+    records.SetRoot(root.substr(0, root.size() - 1));
+    EXPECT_TRUE(records.Root == root && records.SelectedIndex == -1);
+    for (const auto& [mask, visible] : std::vector<std::pair<std::int32_t, Names>>{
+         {-1, {"2006-01-01 23:59:59 R", "2006-01-02 00:30:00", "2006-01-02 12:00:00 R", "2006-01-02 23:59:59 C",
+               "2006-01-03 00:00:00"}},
+         {1 | 4, {"2006-01-01 23:59:59 R", "2006-01-02 12:00:00 R"}},
+         {2 | 4 | 8, {"2006-01-02 00:30:00", "2006-01-02 12:00:00 R", "2006-01-02 23:59:59 C"}}}) {
+        records.SetFilter(mask, ParseRecordName("2006-01-02 08:30:00"));
+        EXPECT_EQ(NamesOf(records.Visible), visible) << mask;
     }
     records.SetFilter(8, ParseRecordName("2006-01-03 23:00:00"));
     records.SetFilter(8);  // without a day the last one stays
     EXPECT_EQ(NamesOf(records.Visible), (Names{"2006-01-03 00:00:00"}));
+    records.SetRoot(root + "missing/");
+    EXPECT_TRUE(records.AllRecords.empty() && records.Visible.empty());
 }
 
-TEST_F(RecordDirectoryTest, SortByTimeThenByTypeWithAndWithoutNoteCodes)
-{
-    for (const std::string& directory : {rejected, confirmed, root})
-        MakeRecordDirectory(directory, "2006-01-02 10:00:00");
-    WriteNoteFile(MakeRecordDirectory(root, "2006-01-01 00:00:00"), "5 wrong plate\n");
-    WriteNoteFile(MakeRecordDirectory(root, "2006-01-03 00:00:00"), "nonsense");  // reads as code 0
-    WriteNoteFile(MakeRecordDirectory(root, "2006-01-05 00:00:00"), "-2");
-    WriteNoteFile(MakeRecordDirectory(confirmed, "2006-01-01 12:00:00"), "1");
-    records.SetRoot(root);
-    const struct {
-        std::int32_t mode;
-        bool notes;
-        Names visible;
-    } cases[] = {
-        {0, true, {"2006-01-01 00:00:00", "2006-01-01 12:00:00 C", "2006-01-02 10:00:00", "2006-01-02 10:00:00 C",
-                   "2006-01-02 10:00:00 R", "2006-01-03 00:00:00", "2006-01-05 00:00:00"}},
-        {1, false, {"2006-01-01 00:00:00", "2006-01-02 10:00:00", "2006-01-03 00:00:00", "2006-01-05 00:00:00",
-                    "2006-01-01 12:00:00 C", "2006-01-02 10:00:00 C", "2006-01-02 10:00:00 R"}},
-        {1, true, {"2006-01-05 00:00:00", "2006-01-02 10:00:00", "2006-01-03 00:00:00", "2006-01-01 00:00:00",
-                   "2006-01-02 10:00:00 C", "2006-01-01 12:00:00 C", "2006-01-02 10:00:00 R"}},
-    };
-    for (const auto& c : cases) {
-        records.NoteOrdering = c.notes;
-        records.SetSortMode(c.mode);
-        EXPECT_EQ(NamesOf(records.Visible), c.visible) << c.mode << c.notes;
-    }
-}
-
-// The order of inserting each row before the first one that must follow it.
+// Each row inserted before the first one that must follow it, so equal rows keep scan order.
 std::vector<RecordEntry> InsertionOrder(const std::vector<RecordEntry>& rows, bool byType)
 {
     std::vector<RecordEntry> list;
@@ -145,32 +79,119 @@ TEST_F(RecordDirectoryTest, SortingGivesExactlyTheOrderOfInsertion)
     }
 }
 
-TEST_F(RecordDirectoryTest, RefilterKeepsTheSelectedRecordAndReloadsOnlyWhenItsIndexChanged)
+// Visible: a confirmed record, then the selected record Name with a lane frame and a note, then another.
+class RecordRowTest : public RecordTreeTest {
+protected:
+    static constexpr const char* Name = "2006-01-02 10:00:00";
+    std::string note = root + Name + "/PrivateNote.txt";
+
+    void SetUp() override
+    {
+        WriteCfaFile(MakeRecordDirectory(root, Name) + "f.CFA", CfaFile{});
+        WriteFile(note, "3 keep");
+        MakeRecordDirectory(confirmed, "2006-01-01 10:00:00");
+        MakeRecordDirectory(root, "2006-01-03 10:00:00");
+        records.SetRoot(root);
+        records.Select(1);
+    }
+};
+
+TEST_F(RecordRowTest, RefilterKeepsTheSelectedRecordAndReloadsOnlyWhenItsIndexChanged)
 {
-    const std::string selected = MakeRecordDirectory(root, "2006-01-02T10:00:00");
-    WriteCfaFile(selected + "f.CFA", CfaFile{});
-    MakeRecordDirectory(root, "2006-01-03 10:00:00");
-    MakeRecordDirectory(confirmed, "2006-01-01 10:00:00");
-    records.SetRoot(root);
-    records.Select(1);
-    EXPECT_EQ(records.Content.Path, selected);
-    EXPECT_EQ(records.FindByName("2006-01-02t10:00:00")->Name, "2006-01-02T10:00:00");
-    EXPECT_EQ(records.FindByName("2006-01-04 10:00:00"), nullptr);
     const auto reloaded = [this] { return !records.Content.Frames[1].empty(); };
+    EXPECT_TRUE(records.Content.Path == root + Name + "/" && reloaded());
     records.Content.Frames[1].clear();
-    records.Select(1);
     records.SetFilter(-1);  // same rows, same index
     EXPECT_FALSE(reloaded());
     records.SetFilter(1 | 8);  // the confirmed row goes: index 0 now
-    EXPECT_EQ(records.SelectedIndex, 0);
-    EXPECT_TRUE(reloaded());
+    EXPECT_TRUE(records.SelectedIndex == 0 && reloaded());
     records.SetFilter(1 | 2);  // hidden: nothing selected, the content stays
-    EXPECT_EQ(records.SelectedIndex, -1);
-    EXPECT_EQ(records.Content.Path, selected);
+    EXPECT_TRUE(records.SelectedIndex == -1 && records.Content.Path == root + Name + "/");
     records.SetFilter(-1);
-    EXPECT_EQ(records.SelectedIndex, -1);
     records.Select(3);
     EXPECT_EQ(records.SelectedIndex, -1);
+}
+
+TEST_F(RecordRowTest, EachDecisionMovesTheRecordAndKeepsItsRowSelected)
+{
+    EXPECT_TRUE(records.RejectRecord(-1));  // no row: nothing happens
+    EXPECT_FALSE(Exists(rejected));
+    EXPECT_THROW(records.ConfirmRecord(3), std::invalid_argument);
+    // Confirm creating the directory, again (nothing to do), take it back, reject from confirmed, and so on.
+    for (const char step : std::string("CCUURCRU")) {
+        SCOPED_TRACE(step);
+        const RecordState after = step == 'C' ? RecordState::Confirmed : step == 'R' ? RecordState::Rejected
+                                                                                     : RecordState::Unprocessed;
+        ASSERT_TRUE(step == 'C' ? records.ConfirmRecord(1) : step == 'R' ? records.RejectRecord(1)
+                                                                         : records.RestoreRecord(1));
+        EXPECT_EQ(Exists(root + Name) + Exists(confirmed + Name) + Exists(rejected + Name), 1);
+        EXPECT_TRUE(records.Visible[1].State == after && records.FindByName(Name)->State == after);
+        EXPECT_EQ(records.SelectedIndex, 1);
+        // Reloaded from the new place, with the note that travelled along.
+        const std::string path = records.RecordPath(records.Visible[1]) + "/";
+        EXPECT_EQ(records.Content.Path + std::to_string(records.Content.Frames[1].size()), path + "1");
+        PrivateNote kept;
+        EXPECT_TRUE(records.ReadNote(1, kept) && kept.NoteText == "keep");
+    }
+}
+
+TEST_F(RecordRowTest, AMoveOntoAnExistingNameFailsAndLeavesBothDirectories)
+{
+    // Even an empty directory of that name blocks the move; a plain rename would replace it.
+    const std::string blocker = MakeRecordDirectory(confirmed, Name);
+    EXPECT_FALSE(records.ConfirmRecord(1));
+    EXPECT_TRUE(Exists(root + Name + "/f.CFA") && Exists(blocker));
+    const auto unchanged = [this] { return records.Visible[1].State == records.FindByName(Name)->State; };
+    EXPECT_TRUE(records.Visible[1].State == RecordState::Unprocessed && unchanged());
+    WriteFile(root + "!REJECTED", "not a directory");
+    EXPECT_FALSE(records.RejectRecord(1));
+    std::filesystem::remove_all(root + Name);
+    EXPECT_FALSE(records.ConfirmRecord(1));  // the source is gone
+    EXPECT_TRUE(records.Visible[1].State == RecordState::Unprocessed && unchanged());
+    records.SetFilter(1 | 4);  // nothing visible
+    EXPECT_TRUE(records.RejectRecord(0));
+}
+
+TEST_F(RecordRowTest, NoteFilesAreReadInEveryFormTheyCome)
+{
+    const struct {
+        std::string bytes;
+        std::int32_t code;
+        std::string text;
+        bool read = true;
+    } cases[] = {
+        {"7", 7, ""}, {"7 Wrong plate\r\n", 7, "Wrong plate"}, {"  \n 12\t  two\tparts \nsecond line", 12, "twoparts "},
+        {"-3 minus", -3, "minus"}, {"5   \nnext line", 5, ""}, {"99999999999 big", 2147483647, "big"},
+        {"2 caf\xC3\xA9 \xFF end", 2, "caf\xC3\xA9 \xFF end"},  // 0xFF is text, not the end
+        {std::string("6 a\x01\x1F\x7F" "b\0c", 10), 6, "abc"},
+        {"", 0, "", false}, {"Wrong plate", 0, "", false}, {"- 5", 0, "", false},
+    };
+    for (const auto& c : cases) {
+        WriteFile(note, c.bytes);
+        PrivateNote read{11, "stale"};
+        EXPECT_EQ(records.ReadNote(1, read), c.read) << c.bytes;
+        EXPECT_EQ(std::to_string(read.NoteCode) + "|" + read.NoteText, std::to_string(c.code) + "|" + c.text)
+            << c.bytes;
+    }
+    PrivateNote read{4, "old"};
+    EXPECT_FALSE(records.ReadNote(3, read) || read.NoteCode != 0);  // no such row
+    EXPECT_TRUE(records.DeleteNote(1));
+    EXPECT_FALSE(Exists(note) || records.ReadNote(1, read) || records.DeleteNote(1));
+    EXPECT_THROW(records.DeleteNote(-1), std::invalid_argument);
+}
+
+TEST_F(RecordRowTest, NoteFilesAreWrittenWithTheCodeAndOnlyANonEmptyTextWithoutControlCharacters)
+{
+    for (const auto& [code, text, bytes] : std::vector<std::tuple<std::int32_t, std::string, std::string>>{
+         {3, "check", "3 check\n"}, {4, "", "4"}, {-12, "caf\xC3\xA9 \xFF", "-12 caf\xC3\xA9 \xFF\n"}, {5, "\r\n", "5"},
+         {2, "two\nlines\tand tab", "2 twolinesand tab\n"}}) {  // a line end would cut it short when read
+        ASSERT_TRUE(records.WriteNote(1, code, text));
+        EXPECT_EQ(ReadFile(note), bytes);
+    }
+    EXPECT_THROW(records.WriteNote(3, 1, ""), std::invalid_argument);
+    std::filesystem::remove_all(root + Name);  // the record went away behind the list's back
+    EXPECT_FALSE(records.WriteNote(1, 1, "lost"));
+    EXPECT_FALSE(Exists(root + Name));
 }
 
 }  // namespace

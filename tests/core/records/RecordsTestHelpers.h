@@ -1,13 +1,18 @@
 #pragma once
 
-#include "records/RecordEntry.h"
-#include "records/RecordTime.h"
+#include "records/RecordDirectory.h"
+
+#include "RecordTreeWriter.h"
+#include "ScopedTimeZone.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
 
 #include <ctime>
-#include <string>
-#include <vector>
 
 namespace recordstest {
+
+using Names = std::vector<std::string>;
 
 inline FrameTime Time(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int ms = 0)
 {
@@ -15,27 +20,34 @@ inline FrameTime Time(int year, int month, int day, int hour = 0, int minute = 0
     return FrameTime{u16(year), u16(month), 0, u16(day), u16(hour), u16(minute), u16(second), u16(ms)};
 }
 
-inline RecordTime Utc(int year, int month, int day, int hour, int minute, int second)
+// The record time of "2006-01-02 03:04:05" in UTC.
+inline RecordTime Utc(const char* text)
 {
     std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_sec = second;
+    strptime(text, "%Y-%m-%d %H:%M:%S", &fields);
     return timegm(&fields);
 }
 
 // Row names, with " C" or " R" for confirmed and rejected rows.
-inline std::vector<std::string> NamesOf(const std::vector<RecordEntry>& rows)
+inline Names NamesOf(const std::vector<RecordEntry>& rows)
 {
-    std::vector<std::string> names;
+    Names names;
     for (const RecordEntry& row : rows)
         names.push_back(row.Name + (row.State == RecordState::Confirmed  ? " C"
                                     : row.State == RecordState::Rejected ? " R"
                                                                          : ""));
     return names;
 }
+
+// A root with the usual names of its two subdirectories, in UTC.
+class RecordTreeTest : public ::testing::Test {
+protected:
+    testsupport::ScopedTimeZone zone{"UTC"};
+    testsupport::TempDir dir;
+    std::string root = dir.Path();
+    std::string confirmed = root + "!CONFIRMED/";
+    std::string rejected = root + "!REJECTED/";
+    RecordDirectory records;
+};
 
 }  // namespace recordstest
