@@ -13,177 +13,99 @@
 
 namespace {
 
-constexpr int Width = 5;  // odd, so every depth pads its rows
-constexpr int Height = 3;
+constexpr int Width = 5, Height = 4;  // an odd width pads the rows of every depth
+// 0xRRGGBB, every channel exact in 5 bits.
+const uint32_t Colours[] = {0x000000, 0x0800F8, 0x80F810, 0x2860C8};
 
-struct Colour {
-    uint8_t b, g, r;
-    bool operator==(const Colour&) const = default;
-};
+struct Layout { int depth; bool bitFields; std::array<uint32_t, 3> masks; };  // masks red, green, blue
 
-const std::array<Colour, 4> Colours = {{{0, 0, 0}, {248, 0, 8}, {16, 252, 128}, {200, 96, 40}}};
-
-// Colour index of each pixel, rows from the top.
-int IndexAt(int x, int y, int colours)
+std::string Le(uint32_t value, int size)
 {
-    return (x + 2 * y) % colours;
-}
-
-void Put(std::string& bytes, uint32_t value, int size)
-{
+    std::string bytes;
     for (int i = 0; i < size; ++i)
-        bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+        bytes += char(value >> 8 * i);
+    return bytes;
 }
 
-uint32_t Packed(const Colour& c, uint32_t redMask, uint32_t greenMask, uint32_t blueMask)
+// The top bits of each channel of 0xRRGGBB in place of its mask.
+uint32_t Packed(uint32_t rgb, const std::array<uint32_t, 3>& masks)
 {
-    const auto place = [](uint8_t value, uint32_t mask) {
-        const int shift = __builtin_ctz(mask);
-        const int bits = __builtin_popcount(mask);
-        return (uint32_t(value) >> (8 - bits) << shift) & mask;
-    };
-    return place(c.r, redMask) | place(c.g, greenMask) | place(c.b, blueMask);
+    uint32_t packed = 0;
+    for (int c = 0; c < 3; ++c)
+        packed |= (rgb >> (16 - 8 * c) & 0xFF) >> (8 - __builtin_popcount(masks[c])) << __builtin_ctz(masks[c]);
+    return packed;
 }
 
-struct Layout {
-    const char* name;
-    int depth;
-    bool bitFields;
-    std::array<uint32_t, 3> masks;  // red, green, blue
-};
+// The colour index of each pixel, rows from the top; no row is the same as its mirror row.
+int IndexAt(int depth, int x, int y) { return (x + y) % (depth == 1 ? 2 : 4); }
 
 // A Windows bitmap file of the test picture, written byte by byte.
 std::string BitmapFile(const Layout& layout, bool topDown)
 {
-    const int colours = layout.depth <= 8 ? std::min(1 << layout.depth, 4) : 4;
-    const int paletteBytes = layout.depth <= 8 ? 4 * (1 << layout.depth) : 0;
-    const int maskBytes = layout.bitFields ? 12 : 0;
-    const int rowBytes = ((layout.depth * Width + 31) / 32) * 4;
-    const int offset = 14 + 40 + maskBytes + paletteBytes;
-    std::string bytes = "BM";
-    Put(bytes, offset + rowBytes * Height, 4);
-    Put(bytes, 0, 4);
-    Put(bytes, offset, 4);
-    Put(bytes, 40, 4);
-    Put(bytes, Width, 4);
-    Put(bytes, static_cast<uint32_t>(topDown ? -Height : Height), 4);
-    Put(bytes, 1, 2);
-    Put(bytes, layout.depth, 2);
-    Put(bytes, layout.bitFields ? 3 : 0, 4);
-    Put(bytes, rowBytes * Height, 4);
-    Put(bytes, 2835, 4);
-    Put(bytes, 2835, 4);
-    Put(bytes, 0, 4);
-    Put(bytes, 0, 4);
-    if (layout.bitFields)
-        for (uint32_t mask : layout.masks)
-            Put(bytes, mask, 4);
-    for (int i = 0; i < paletteBytes / 4; ++i) {
-        const Colour& c = Colours[i % Colours.size()];
-        Put(bytes, uint32_t(c.b) | uint32_t(c.g) << 8 | uint32_t(c.r) << 16, 4);
-    }
+    const int depth = layout.depth, paletteSize = depth <= 8 ? 1 << depth : 0;
+    const int rowBytes = (depth * Width + 31) / 32 * 4;
+    const int offset = 54 + (layout.bitFields ? 12 : 0) + 4 * paletteSize;
+    std::string bytes = "BM" + Le(offset + rowBytes * Height, 4) + Le(0, 4) + Le(offset, 4) + Le(40, 4) +
+                        Le(Width, 4) + Le(topDown ? -Height : Height, 4) + Le(1, 2) + Le(depth, 2) +
+                        Le(layout.bitFields ? 3 : 0, 4) + Le(rowBytes * Height, 4) + std::string(16, '\0');
+    for (int c = 0; c < (layout.bitFields ? 3 : 0); ++c)
+        bytes += Le(layout.masks[c], 4);
+    for (int i = 0; i < paletteSize; ++i)
+        bytes += Le(Colours[i % 4], 4);
     for (int row = 0; row < Height; ++row) {
         const int y = topDown ? row : Height - 1 - row;
-        std::string line;
-        uint32_t bitBuffer = 0;
-        int bitCount = 0;
-        for (int x = 0; x < Width; ++x) {
-            const int index = IndexAt(x, y, colours);
-            if (layout.depth <= 8) {
-                bitBuffer = bitBuffer << layout.depth | index;
-                bitCount += layout.depth;
-                if (bitCount == 8) {
-                    line.push_back(static_cast<char>(bitBuffer));
-                    bitBuffer = 0;
-                    bitCount = 0;
-                }
-            } else if (layout.depth == 24) {
-                const Colour& c = Colours[index];
-                line += {char(c.b), char(c.g), char(c.r)};
-            } else {
-                Put(line, Packed(Colours[index], layout.masks[0], layout.masks[1], layout.masks[2]),
-                    layout.depth / 8);
-            }
+        std::string line(rowBytes, '\0');
+        for (int x = 0, bit = 0; x < Width; ++x, bit += depth) {
+            if (depth <= 8)
+                line[bit / 8] = char(line[bit / 8] | IndexAt(depth, x, y) << (8 - depth - bit % 8));
+            else
+                line.replace(bit / 8, depth / 8, Le(Packed(Colours[IndexAt(depth, x, y)], layout.masks), depth / 8));
         }
-        if (bitCount > 0)
-            line.push_back(static_cast<char>(bitBuffer << (8 - bitCount)));
-        line.resize(rowBytes, '\0');
         bytes += line;
     }
     return bytes;
 }
 
-// A colour as the file holds it: 5- and 6-bit channels keep their top bits,
-// widened again by a shift.
-Colour Stored(const Colour& c, const Layout& layout)
-{
-    if (layout.depth != 16)
-        return c;
-    const auto keep = [](uint8_t value, uint32_t mask) {
-        const int lost = 8 - __builtin_popcount(mask);
-        return static_cast<uint8_t>(value >> lost << lost);
-    };
-    return {keep(c.b, layout.masks[2]), keep(c.g, layout.masks[1]), keep(c.r, layout.masks[0])};
-}
-
-Colour PixelOf(const CDibImage& dib, int x, int y)
-{
-    const uint8_t* p = dib.TopDownRow(y) + 3 * x;
-    return {p[0], p[1], p[2]};
-}
-
 TEST(CopyFromBitmap, EveryDepthInBothRowOrders)
 {
-    const std::vector<Layout> layouts = {
-        {"1 bit", 1, false, {}},
-        {"4 bits", 4, false, {}},
-        {"8 bits", 8, false, {}},
-        {"16 bits 5-5-5", 16, false, {0x7C00, 0x03E0, 0x001F}},
-        {"16 bits 5-6-5 fields", 16, true, {0xF800, 0x07E0, 0x001F}},
-        {"24 bits", 24, false, {}},
-        {"32 bits", 32, false, {0xFF0000, 0xFF00, 0xFF}},
-        {"32 bits shifted fields", 32, true, {0xFF00, 0xFF0000, 0xFF000000}},
-    };
+    const Layout layouts[] = {{1, false, {}},       {4, false, {}},         {8, false, {}},
+                              {16, false, {0x7C00, 0x03E0, 0x001F}}, {16, true, {0xF800, 0x07E0, 0x001F}},
+                              {24, false, {0xFF0000, 0xFF00, 0xFF}}, {32, false, {0xFF0000, 0xFF00, 0xFF}},
+                              {32, true, {0xFF00, 0xFF0000, 0xFF000000}}};
     testsupport::TempDir dir;
     for (const Layout& layout : layouts) {
-        SCOPED_TRACE(layout.name);
+        SCOPED_TRACE(testing::Message() << layout.depth << " bits, fields " << layout.bitFields);
         std::array<CDibImage, 2> pictures;
         for (const bool topDown : {false, true}) {
-            const std::string path = dir.Make(std::string(topDown ? "down" : "up") + ".bmp");
+            const std::string path = dir.Make(topDown ? "down.bmp" : "up.bmp");
             testsupport::WriteFile(path, BitmapFile(layout, topDown));
             ASSERT_TRUE(LoadDibFromFile(QString::fromStdString(path), pictures[topDown]));
         }
-        const CDibImage& up = pictures[0];
-        ASSERT_EQ(up.Width(), Width);
-        ASSERT_EQ(up.Height(), Height);
-        EXPECT_EQ(std::vector<uint8_t>(up.Bits(), up.Bits() + up.Info().SizeImage),
-                  std::vector<uint8_t>(pictures[1].Bits(),
-                                       pictures[1].Bits() + pictures[1].Info().SizeImage));
-        const int colours = layout.depth == 1 ? 2 : 4;
+        ASSERT_EQ(std::pair(pictures[0].Width(), pictures[0].Height()), std::pair(Width, Height));
+        EXPECT_TRUE(std::equal(pictures[0].Bits(), pictures[0].Bits() + pictures[0].Info().SizeImage,
+                               pictures[1].Bits()));
         for (int y = 0; y < Height; ++y)
-            for (int x = 0; x < Width; ++x)
-                EXPECT_EQ(PixelOf(up, x, y), Stored(Colours[IndexAt(x, y, colours)], layout))
+            for (int x = 0; x < Width; ++x) {
+                const uint8_t* p = pictures[0].TopDownRow(y) + 3 * x;
+                EXPECT_EQ(uint32_t(p[2]) << 16 | p[1] << 8 | p[0], Colours[IndexAt(layout.depth, x, y)])
                     << x << "," << y;
+            }
     }
 }
 
 TEST(CopyFromBitmap, DropsAlphaAndFailsWithoutAPicture)
 {
-    QImage image(2, 1, QImage::Format_ARGB32);
+    QImage image(1, 1, QImage::Format_ARGB32);
     image.setPixel(0, 0, qRgba(10, 20, 30, 0));
-    image.setPixel(1, 0, qRgba(200, 100, 50, 255));
     CDibImage dib;
     ASSERT_TRUE(CopyFromBitmap(image, dib));
-    EXPECT_EQ(PixelOf(dib, 0, 0), (Colour{30, 20, 10}));
-    EXPECT_EQ(PixelOf(dib, 1, 0), (Colour{50, 100, 200}));
-
+    EXPECT_EQ(std::vector<uint8_t>(dib.Bits(), dib.Bits() + 3), (std::vector<uint8_t>{30, 20, 10}));
     EXPECT_FALSE(CopyFromBitmap(QImage(), dib));
     EXPECT_EQ(dib.Bits(), nullptr);
     testsupport::TempDir dir;
-    const std::string path = dir.Make("broken.bmp");
-    testsupport::WriteFile(path, "BM not a bitmap");
-    EXPECT_FALSE(LoadDibFromFile(QString::fromStdString(path), dib));
-    EXPECT_FALSE(LoadDibFromFile(QString::fromStdString(dir.Make("missing.bmp")), dib));
+    testsupport::WriteFile(dir.Make("broken.bmp"), "BM not a bitmap");
+    for (const char* name : {"broken.bmp", "missing.bmp"})
+        EXPECT_FALSE(LoadDibFromFile(QString::fromStdString(dir.Path() + name), dib)) << name;
 }
 
 }  // namespace
