@@ -22,14 +22,12 @@ public:
     std::deque<std::optional<std::string>> SavePaths;
     std::deque<std::function<bool(RecordInformation&)>> InformationScripts;
     std::deque<std::function<bool(PrivateNoteForm&)>> NoteScripts;
-    // An OK whose form does not validate ends as Cancel, its error in PrintErrors.
     std::deque<std::function<bool(PrintSelectionForm&)>> PrintScripts;
 
     std::vector<std::string> Events;
     std::vector<std::string> Questions;
     std::vector<SaveFileRequest> SaveRequests;
     std::vector<RecordInformation> InformationShown;  // as the dialog opened
-    std::vector<PrintSelectionError> PrintErrors;
     int WaitCursors = 0;  // how often it was shown: once for each rendering
 
     bool AskYesNo(const std::string& text) override
@@ -52,10 +50,7 @@ public:
     bool RunPrintSelection(PrintSelectionForm& form) override
     {
         Events.push_back("PrintSelection");
-        const bool ok = Run(PrintScripts, form);
-        if (ok && form.Validate())
-            PrintErrors.push_back(*form.Validate());
-        return ok && !form.Validate();
+        return Run(PrintScripts, form);
     }
     void BeginWaitCursor() override { ++WaitCursors; }
     void EndWaitCursor() override {}

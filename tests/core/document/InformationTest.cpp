@@ -11,18 +11,14 @@ TEST(RecordInformationTexts, TimesAndDuration)
     const auto at = [](std::uint16_t second, std::uint16_t millisecond) {
         return FrameTime{2006, 3, 0, 1, 12, 0, second, millisecond};
     };
-    const struct {
-        FrameTime red, yellow;
-        const char *redText, *yellowText, *duration;
-    } cases[] = {
-        {at(3, 250), at(0, 0), "Wednesday, 01-March-2006 12:00:03.250", "Wednesday, 01-March-2006 12:00:00.000",
-         "3.250 sec. "},
-        {at(0, 2), at(0, 0), "Wednesday, 01-March-2006 12:00:00.002", "Wednesday, 01-March-2006 12:00:00.000",
-         "0.002 sec. "},
-        {at(0, 0), at(0, 0), "Wednesday, 01-March-2006 12:00:00.000", "Wednesday, 01-March-2006 12:00:00.000", ""},
-        {at(0, 0), at(1, 0), "Wednesday, 01-March-2006 12:00:00.000", "Wednesday, 01-March-2006 12:00:01.000", ""},
-        {{}, at(0, 0), "", "Wednesday, 01-March-2006 12:00:00.000", ""},
-        {at(0, 0), {}, "Wednesday, 01-March-2006 12:00:00.000", "", ""},
+    const std::string day = "Wednesday, 01-March-2006 12:00:";
+    const struct { FrameTime red, yellow; std::string redText, yellowText, duration; } cases[] = {
+        {at(3, 250), at(0, 0), day + "03.250", day + "00.000", "3.250 sec. "},
+        {at(0, 2), at(0, 0), day + "00.002", day + "00.000", "0.002 sec. "},
+        {at(0, 0), at(0, 0), day + "00.000", day + "00.000", ""},
+        {at(0, 0), at(1, 0), day + "00.000", day + "01.000", ""},
+        {{}, at(0, 0), "", day + "00.000", ""},
+        {at(0, 0), {}, day + "00.000", "", ""},
     };
     for (const auto& c : cases) {
         RecordContent record;
@@ -37,19 +33,17 @@ TEST(RecordInformationTexts, TimesAndDuration)
     }
 }
 
-class InformationCommand : public ReviewDocumentFixture {
-protected:
-    const SiteEntry* Site() { return settings.LookupSite({0x00, 0x11, 0x22, 0x33, 0x44, 0x55}, false); }
-};
+using InformationCommand = ReviewDocumentFixture;
 
 TEST_F(InformationCommand, UnknownUnitIsAddedOnCancelAndOkStoresTheAddressThoughSitesWereAddedMeanwhile)
 {
     AddRecord(0, {1, 0, 0}, 1, "2006-03-01 12:00:03.250");
     Open();
+    const auto site = [this] { return settings.LookupSite({0x00, 0x11, 0x22, 0x33, 0x44, 0x55}, false); };
     EXPECT_TRUE(doc->OnCommand(ID_RECORD_INFORMATION));
     EXPECT_EQ(services.InformationShown.at(0).MacText, "00:11:22:33:44:55");
     EXPECT_EQ(services.InformationShown.at(0).YellowDurationText, "3.250 sec. ");
-    ASSERT_NE(Site(), nullptr) << "added though cancelled";
+    ASSERT_NE(site(), nullptr) << "added though cancelled";
     EXPECT_TRUE(view.Updates.empty());
 
     for (const char* address : {"Bridge", ""}) {
@@ -62,8 +56,8 @@ TEST_F(InformationCommand, UnknownUnitIsAddedOnCancelAndOkStoresTheAddressThough
         });
         Forget();
         doc->OnCommand(ID_RECORD_INFORMATION);
-        ASSERT_NE(Site(), nullptr) << "an emptied address keeps the entry";
-        EXPECT_EQ(Site()->address, address);
+        ASSERT_NE(site(), nullptr) << "an emptied address keeps the entry";
+        EXPECT_EQ(site()->address, address);
         EXPECT_EQ(view.Hints(), std::vector<int>{HINT_ALL});
     }
     EXPECT_EQ(services.InformationShown.at(2).SiteAddress, "Bridge");

@@ -8,7 +8,7 @@
 
 using MenusAndKeys = ReviewDocumentFixture;
 
-TEST_F(MenusAndKeys, MenusHoldTheirItemsWithTheCommandsTexts)
+TEST_F(MenusAndKeys, ItemsAndKeysReachCommandsOfTheTableWithTheirTexts)
 {
     Open();
     const MenuDefinition &file = MainMenu().at(0), &general = MainMenu().at(1), &detailed = MainMenu().at(2);
@@ -22,12 +22,7 @@ TEST_F(MenusAndKeys, MenusHoldTheirItemsWithTheCommandsTexts)
             EXPECT_EQ(item.Text, own ? item.Text : doc->Commands().Text(item.Command)) << menu->Title;
         }
     }
-    const struct {
-        const MenuDefinition& menu;
-        std::size_t index;
-        int id;
-        const char* text;
-    } items[] = {
+    const struct { const MenuDefinition& menu; std::size_t index; int id; const char* text; } items[] = {
         {file, 0, ID_FILE_OPEN, "&Open...\tCtrl+O"},       {file, 6, ID_FILE_PRINT_SETUP, "Print settup..."},
         {file, 10, ID_APP_ABOUT, "&About this programm..."}, {general, 8, ID_RECORD_INFORMATION, "&Information...."},
         {detailed, 21, ID_BLACK_AND_WHITE, "&Black and Wait"}, {detailed, 1, MenuItem::Separator, ""},
@@ -36,22 +31,15 @@ TEST_F(MenusAndKeys, MenusHoldTheirItemsWithTheCommandsTexts)
     };
     for (const auto& i : items) {
         ASSERT_LT(i.index, i.menu.Items.size()) << i.text;
-        EXPECT_EQ(i.menu.Items[i.index].Command, i.id) << i.text;
-        EXPECT_EQ(i.menu.Items[i.index].Text, i.text);
+        const MenuItem& item = i.menu.Items[i.index];
+        EXPECT_EQ(std::pair(item.Command, item.Text), std::pair(i.id, std::string(i.text)));
     }
     EXPECT_EQ((std::array{file.Title, general.Title, detailed.Title}),
               (std::array<std::string, 3>{"&File", "&General view", "&Detailed View"}));
     EXPECT_EQ(RecentFileMenuText(1, "/data/records/"), "&2 /data/records/");
-}
 
-TEST_F(MenusAndKeys, AcceleratorsReachTheirCommands)
-{
-    Open();
     using K = KeyStroke;
-    const struct {
-        KeyStroke key;
-        int command;
-    } keys[] = {
+    const struct { KeyStroke key; int command; } keys[] = {
         {{'0', K::None, true}, 132}, {{'9', K::None, true}, 141}, {{'-', K::None, true}, ID_MARK_DELETE},
         {{'D', K::Ctrl, false}, ID_COLOR_DAY}, {{'D', K::Alt, false}, ID_NOTE_DELETE},
         {{K::Escape, K::None, false}, ID_LEAVE_FULL_SCREEN}, {{K::F5, K::Ctrl, false}, ID_PLAY_CONTINUE},

@@ -5,9 +5,7 @@
 #include "document/PrivateNoteForm.h"
 #include "document/UpdateHints.h"
 
-using testsupport::Exists;
-using testsupport::ReadFile;
-using testsupport::WriteFile;
+using namespace testsupport;
 
 class NoteCommands : public ReviewDocumentFixture {
 protected:
@@ -18,12 +16,6 @@ protected:
         Open();
     }
 
-    void SwitchMode(bool yes)
-    {
-        services.Answers.push_back(yes);
-        doc->OnCommand(ID_PRIVATE_NOTES_MODE);
-    }
-
     std::string first;  // note files
     std::string second;
 };
@@ -32,15 +24,13 @@ TEST_F(NoteCommands, ModeQuestionYesSwitchesAndRefreshesNoChangesNothing)
 {
     const std::string text = "Private notes.\nThis mode is intended\nfor internal usage by Orvane Solutions Ltd.\n\n"
                              "Mark\t0,1,..9\nEdit\tAlt+E\nDelete\tAlt+D\nListing\tAlt+L\n\nAre you sure you want to ";
-    const struct {
-        bool yes;
-        int modeAfter;
-        const char* question;
-    } steps[] = {{false, 0, "enter"}, {true, 1, "enter"}, {false, 1, "exit"}, {true, 0, "exit"}};
+    const struct { bool yes; int modeAfter; const char* question; } steps[] = {
+        {false, 0, "enter"}, {true, 1, "enter"}, {false, 1, "exit"}, {true, 0, "exit"}};
     for (const auto& s : steps) {
         doc->SelectRecord(1);
         Forget();
-        SwitchMode(s.yes);
+        services.Answers.push_back(s.yes);
+        doc->OnCommand(ID_PRIVATE_NOTES_MODE);
         EXPECT_EQ(services.Questions.back(), text + s.question + " this mode?");
         EXPECT_EQ(doc->PrivateNotesMode, s.modeAfter);
         EXPECT_EQ(doc->Records.NoteOrdering, s.modeAfter == 1);
@@ -57,7 +47,8 @@ TEST_F(NoteCommands, MarksWriteTheCodeAndKeepTheTextOnlyInTheModeAndOnlyOnARecor
     EXPECT_EQ(ReadFile(first), "5 check\n") << "outside the mode the keys do nothing";
     EXPECT_TRUE(view.Updates.empty());
 
-    SwitchMode(true);
+    services.Answers.push_back(true);
+    doc->OnCommand(ID_PRIVATE_NOTES_MODE);
     Forget();
     doc->OnCommand(ID_MARK_0 + 3);
     EXPECT_EQ(ReadFile(first), "3 check\n");

@@ -5,8 +5,6 @@
 #include "document/CommandIds.h"
 #include "document/PrintSelectionForm.h"
 
-#include <algorithm>
-
 using Form = PrintSelectionForm;
 using Counts = std::array<std::int32_t, 4>;
 
@@ -17,6 +15,13 @@ PrintSelectionInput Record(Counts counts, int shownGeneral = 0, int lane = 1)
     return {0, counts, 1141214400, lane, shownGeneral, 1};  // 2006-03-01 12:00:00 UTC
 }
 
+PrintSelectionError RangeError(const std::string& part, int count, int focus)
+{
+    return {"Error in the choice for the " + part + ".\nThe frame number may be between 1 and " +
+                std::to_string(count) + ".\n",
+            focus};
+}
+
 }  // namespace
 
 TEST(PrintSelectionForm, ANewRecordResetsTheChoiceTheSameOneShowsItAgain)
@@ -24,7 +29,6 @@ TEST(PrintSelectionForm, ANewRecordResetsTheChoiceTheSameOneShowsItAgain)
     PrintRequest old;
     old.RecordIndex = 3;
     old.PrintScreen = old.PrintSubpoena = 1;
-    old.LaneChecked = {1, 1, 1};
     Form form(old, Record({5, 4, 0, 2}, 4));
     EXPECT_EQ(form.Caption(), "[Wednesday, 01-March-2006 12:00:00]");
     PrintRequest reset;
@@ -40,39 +44,27 @@ TEST(PrintSelectionForm, ANewRecordResetsTheChoiceTheSameOneShowsItAgain)
     EXPECT_EQ(Form(form.Request(), Record({3, 4, 0, 2}, 2)).Request().FrameCount, (Counts{3, 4, 0, 2}));
     EXPECT_EQ(Form(form.Request(), {}).Caption(), "[no selected record]");
     EXPECT_EQ(Form(form.Request(), {}).Request().RecordIndex, -1);
-}
 
-TEST(PrintSelectionForm, DefaultGeneralChoiceCoversTheShownFrameAndPassesValidation)
-{
-    const struct {
-        int count, shown, choice, from, to;
-    } cases[] = {
-        {0, -1, PrintRequest::Nothing, 1, 0}, {1, 0, PrintRequest::Selected, 1, 1}, {5, 4, PrintRequest::Selected, 1, 5},
-        {5, 2, PrintRequest::Partial, 2, 3},  {5, 0, PrintRequest::Partial, 1, 2},  {5, -1, PrintRequest::Partial, 1, 2},
+    // The default general-view range covers the shown frame and passes validation.
+    const struct { int count, shown, choice, from, to; } cases[] = {
+        {0, -1, PrintRequest::Nothing, 1, 0}, {1, 0, PrintRequest::Selected, 1, 1},
+        {5, 4, PrintRequest::Selected, 1, 5}, {5, 2, PrintRequest::Partial, 2, 3},
+        {5, 0, PrintRequest::Partial, 1, 2},  {5, -1, PrintRequest::Partial, 1, 2},
     };
     for (const auto& c : cases) {
-        const Form form(PrintRequest{}, Record({c.count, 1, 0, 0}, c.shown));
-        const PrintRequest& r = form.Request();
+        const Form fresh(PrintRequest{}, Record({c.count, 1, 0, 0}, c.shown));
+        const PrintRequest& r = fresh.Request();
         EXPECT_EQ((std::array{r.GeneralChoice, r.FromFrame[0], r.ToFrame[0]}), (std::array{c.choice, c.from, c.to}))
             << c.count << " frames, shown " << c.shown;
-        EXPECT_FALSE(form.Validate()) << c.count << " frames, shown " << c.shown;
+        EXPECT_FALSE(fresh.Validate()) << c.count << " frames, shown " << c.shown;
     }
 }
 
 TEST(PrintSelectionForm, EnablingFollowsTheRecordTheChoicesAndTheTicks)
 {
-    const auto partial = [](Form& form) {
-        form.ClickGeneralChoice(Form::IDC_GENERAL_NOTHING + 2);
-        form.ClickDetailedChoice(Form::IDC_DETAILED_PARTIAL);
-        form.SetLaneChecked(Form::IDC_LEFT_LANE, true);
-    };
     // Controls 1011..1042: general radios, general edits, detailed radios,
     // lane boxes, lane edits, lane labels, records list, (none), subpoena.
-    const struct {
-        PrintSelectionInput input;
-        bool partialLeft;
-        const char* enabled;
-    } cases[] = {
+    const struct { PrintSelectionInput input; bool partialLeft; const char* enabled; } cases[] = {
         {{-1, {}, {}, 1, -1, 2}, false, "00000 0000 00000 000 000000 000000 110"},
         {{-1, {}, {}, 1, -1, 0}, false, "00000 0000 00000 000 000000 000000 010"},
         {Record({3, 4, 0, 2}, 2, 3), false, "11111 0000 11111 000 000000 000000 111"},
@@ -82,8 +74,11 @@ TEST(PrintSelectionForm, EnablingFollowsTheRecordTheChoicesAndTheTicks)
     };
     for (const auto& c : cases) {
         Form form(PrintRequest{}, c.input);
-        if (c.partialLeft)
-            partial(form);
+        if (c.partialLeft) {
+            form.ClickGeneralChoice(Form::IDC_GENERAL_NOTHING + 2);
+            form.ClickDetailedChoice(Form::IDC_DETAILED_PARTIAL);
+            form.SetLaneChecked(Form::IDC_LEFT_LANE, true);
+        }
         std::string enabled = c.enabled;
         std::erase(enabled, ' ');
         for (int control = Form::IDC_GENERAL_GROUP; control <= Form::IDC_SUBPOENA; ++control)
@@ -94,21 +89,16 @@ TEST(PrintSelectionForm, EnablingFollowsTheRecordTheChoicesAndTheTicks)
 
 TEST(PrintSelectionForm, ValidationNamesTheFirstBadRangeAndItsEdit)
 {
-    const auto error = [](const char* part, int count, int focus) {
-        return PrintSelectionError{"Error in the choice for the " + std::string(part) +
-                                       ".\nThe frame number may be between 1 and " + std::to_string(count) + ".\n",
-                                   focus};
-    };
     const struct {
         int control;
         const char* text;
         std::optional<PrintSelectionError> error;
         int generalChoice = 1014;
     } cases[] = {
-        {1016, "5", error("general view", 5, 1016)},  // From 5, To 3
-        {1016, "0", error("general view", 5, 1016)},  {1017, "6", error("general view", 5, 1016)},
-        {1029, "5", error("left lane", 4, 1028)},     {1030, "", error("middle lane", 3, 1030)},
-        {1033, "3", error("right lane", 2, 1032)},    {1029, "4 frames", std::nullopt},
+        {1016, "5", RangeError("general view", 5, 1016)},  // From 5, To 3
+        {1016, "0", RangeError("general view", 5, 1016)}, {1017, "6", RangeError("general view", 5, 1016)},
+        {1029, "5", RangeError("left lane", 4, 1028)},    {1030, "", RangeError("middle lane", 3, 1030)},
+        {1033, "3", RangeError("right lane", 2, 1032)},   {1029, "4 frames", std::nullopt},
         {1016, "9", std::nullopt, 1015},  // only a partial choice is checked
     };
     for (const auto& c : cases) {
@@ -120,26 +110,18 @@ TEST(PrintSelectionForm, ValidationNamesTheFirstBadRangeAndItsEdit)
             form.SetLaneChecked(lane, true);
         form.SetFrameText(c.control, c.text);
         EXPECT_EQ(form.Validate(), c.error) << c.control << " " << c.text;
-        EXPECT_EQ(form.FrameText(1028), "1");
     }
 }
 
-class PrintCommands : public ReviewDocumentFixture {
-protected:
-    void SetUp() override
-    {
-        AddRecord(0, {2, 0, 1}, 4);
-        Open();
-    }
-};
+using PrintCommands = ReviewDocumentFixture;
 
-TEST_F(PrintCommands, DirectPrintCommandsSetTheirChoicesAndStartThePreview)
+TEST_F(PrintCommands, PrintCommandsFillTheRequestAndStartThePreview)
 {
-    const struct {
-        int id;
-        std::array<int, 5> general_detailed_list_subpoena_screen;
-    } cases[] = {{ID_PRINT_GENERAL_VIEW, {1, 0, 0, 0, 0}}, {ID_PRINT_DETAILED_VIEW, {0, 1, 0, 0, 0}},
-                 {ID_PRINT_SCREEN, {3, 2, 1, 1, 1}}, {ID_PRINT_SUBPOENA, {0, 0, 0, 1, 0}}};
+    AddRecord(0, {2, 0, 1}, 4);
+    Open();
+    const struct { int id; std::array<int, 5> general_detailed_list_subpoena_screen; } cases[] = {
+        {ID_PRINT_GENERAL_VIEW, {1, 0, 0, 0, 0}}, {ID_PRINT_DETAILED_VIEW, {0, 1, 0, 0, 0}},
+        {ID_PRINT_SCREEN, {3, 2, 1, 1, 1}}, {ID_PRINT_SUBPOENA, {0, 0, 0, 1, 0}}};
     for (const auto& c : cases) {
         PrintRequest& r = doc->PrintRequest;
         r.GeneralChoice = 3, r.DetailedChoice = 2, r.PrintRecordsList = 1, r.PrintSubpoena = 1, r.PrintScreen = 0;
@@ -154,12 +136,13 @@ TEST_F(PrintCommands, DirectPrintCommandsSetTheirChoicesAndStartThePreview)
         EXPECT_EQ(services.Events.size(), subpoena ? 3u : 1u) << c.id;
         EXPECT_EQ(doc->DisplayMode == CVantrelDoc::DisplayNormal, subpoena) << "a subpoena leaves full screen";
     }
-    EXPECT_EQ(services.Events, (std::vector<std::string>{"SetFullScreen(0)", "ShowMaximizedAndRedraw", "StartPrintPreview"}));
-}
+    EXPECT_EQ(services.Events,
+              (std::vector<std::string>{"SetFullScreen(0)", "ShowMaximizedAndRedraw", "StartPrintPreview"}));
 
-TEST_F(PrintCommands, DetailedPrintWritesTheConfirmedChoiceOnly)
-{
+    // Detailed print writes back only a confirmed valid choice.
+    doc->PrintRequest = {};
     doc->PrintRequest.PrintScreen = 1;
+    Forget();
     doc->DisplayMode = CVantrelDoc::DisplayDetailedFullScreen;
     PrintRequest shown;
     services.PrintScripts.push_back([&](Form& form) {
@@ -167,26 +150,26 @@ TEST_F(PrintCommands, DetailedPrintWritesTheConfirmedChoiceOnly)
         form.ClickGeneralChoice(Form::IDC_GENERAL_ALL);
         return false;
     });
+    // A dialog that lets an invalid choice through still changes nothing.
     services.PrintScripts.push_back([](Form& form) {
         form.ClickGeneralChoice(Form::IDC_GENERAL_NOTHING + 2);
         form.SetFrameText(Form::IDC_GENERAL_FROM, "");
         return true;
     });
+    for (int refused = 0; refused < 2; ++refused) {
+        EXPECT_TRUE(doc->OnCommand(ID_DETAILED_PRINT));
+        EXPECT_EQ(doc->PrintRequest, PrintRequest{}) << "cancelled or invalid: only PrintScreen was cleared";
+    }
+    EXPECT_EQ(shown.PrintScreen, 0) << "cleared before the dialog opens";
+    EXPECT_EQ(shown.FrameCount, (Counts{4, 2, 0, 1}));
+    EXPECT_EQ(shown.GeneralChoice, PrintRequest::Selected) << "the last frame is shown";
+    EXPECT_EQ(services.Events, (std::vector<std::string>{"PrintSelection", "PrintSelection"}));
+
     services.PrintScripts.push_back([](Form& form) {
         form.ClickDetailedChoice(Form::IDC_DETAILED_ALL);
         form.SetPrintSubpoena(true);
         return true;
     });
-    for (int refused = 0; refused < 2; ++refused) {
-        EXPECT_TRUE(doc->OnCommand(ID_DETAILED_PRINT));
-        EXPECT_EQ(doc->PrintRequest, PrintRequest{}) << "cancelled or refused: only PrintScreen was cleared";
-    }
-    EXPECT_EQ(shown.PrintScreen, 0) << "cleared before the dialog opens";
-    EXPECT_EQ(shown.FrameCount, (Counts{4, 2, 0, 1}));
-    EXPECT_EQ(shown.GeneralChoice, PrintRequest::Selected) << "the last frame is shown";
-    EXPECT_EQ(services.PrintErrors.size(), 1u);
-    EXPECT_EQ(services.PrintErrors.at(0).FocusControl, Form::IDC_GENERAL_FROM);
-
     Forget();
     doc->OnCommand(ID_DETAILED_PRINT);
     EXPECT_EQ(doc->PrintRequest.RecordIndex, 0);

@@ -8,11 +8,7 @@ using Update = testsupport::RecordingView::Update;
 
 class ReviewCommands : public ReviewDocumentFixture {
 protected:
-    void SetUp() override
-    {
-        AddRecord(0, {1, 0, 0}, 3);
-        Open();
-    }
+    void SetUp() override { AddRecord(0, {1, 0, 0}, 3); Open(); }
 };
 
 TEST_F(ReviewCommands, RestartWhilePlayingStopsTheWakeUpsFirst)
@@ -32,9 +28,7 @@ TEST_F(ReviewCommands, RestartWhilePlayingStopsTheWakeUpsFirst)
 
 TEST_F(ReviewCommands, PlaybackCommandsMoveThePosition)
 {
-    const struct {
-        int start, command, index, playing;
-    } cases[] = {
+    const struct { int start, command, index, playing; } cases[] = {
         {1, ID_PLAY_RESTART, 0, 1}, {2, ID_PLAY_CONTINUE, 0, 1}, {1, ID_PLAY_CONTINUE, 1, 1}, {1, ID_PLAY_PAUSE, 1, 0},
         {2, ID_PLAY_FIRST, 0, 0},   {2, ID_PLAY_BACKWARD, 1, 0}, {0, ID_PLAY_FORWARD, 1, 0}, {0, ID_PLAY_LAST, 2, 0},
     };
@@ -62,9 +56,7 @@ TEST_F(ReviewCommands, ColourAndGammaCommandsRenderBetweenTheirHints)
         EXPECT_EQ(view.Hints(), (std::vector<int>{HINT_COLOR, HINT_IMAGE})) << id;
         EXPECT_EQ(rendersAtHint, (std::vector<int>{renders, renders + 1})) << id;
     };
-    const struct {
-        int id, before, after;
-    } colours[] = {
+    const struct { int id, before, after; } colours[] = {
         {ID_COLOR_DAY, 3, 1},   {ID_COLOR_WITHOUT, 1, 0}, {ID_COLOR_NIGHT, 0, 2}, {ID_COLOR_AUTO, 0, 3},
         {ID_COLOR_CYCLE, 0, 1}, {ID_COLOR_CYCLE, 2, 3},   {ID_COLOR_CYCLE, 3, 0}, {ID_COLOR_CYCLE, 7, 0},
         {ID_COLOR_CYCLE, -1, 0},
