@@ -114,8 +114,7 @@ TEST_F(RecordRowTest, RefilterKeepsTheSelectedRecordAndReloadsOnlyWhenItsIndexCh
 
 TEST_F(RecordRowTest, EachDecisionMovesTheRecordAndKeepsItsRowSelected)
 {
-    EXPECT_TRUE(records.RejectRecord(-1));  // no row: nothing happens
-    EXPECT_FALSE(Exists(rejected));
+    EXPECT_TRUE(records.RejectRecord(-1) && !Exists(rejected));  // no row: nothing happens
     EXPECT_THROW(records.ConfirmRecord(3), std::invalid_argument);
     // Confirm creating the directory, again (nothing to do), take it back, reject from confirmed, and so on.
     for (const char step : std::string("CCUURCRU")) {
@@ -141,15 +140,27 @@ TEST_F(RecordRowTest, AMoveOntoAnExistingNameFailsAndLeavesBothDirectories)
     const std::string blocker = MakeRecordDirectory(confirmed, Name);
     EXPECT_FALSE(records.ConfirmRecord(1));
     EXPECT_TRUE(Exists(root + Name + "/f.CFA") && Exists(blocker));
-    const auto unchanged = [this] { return records.Visible[1].State == records.FindByName(Name)->State; };
-    EXPECT_TRUE(records.Visible[1].State == RecordState::Unprocessed && unchanged());
     WriteFile(root + "!REJECTED", "not a directory");
     EXPECT_FALSE(records.RejectRecord(1));
     std::filesystem::remove_all(root + Name);
     EXPECT_FALSE(records.ConfirmRecord(1));  // the source is gone
-    EXPECT_TRUE(records.Visible[1].State == RecordState::Unprocessed && unchanged());
+    EXPECT_TRUE(records.Visible[1].State == RecordState::Unprocessed &&
+                records.FindByName(Name)->State == RecordState::Unprocessed);
     records.SetFilter(1 | 4);  // nothing visible
     EXPECT_TRUE(records.RejectRecord(0));
+}
+
+TEST_F(RecordRowTest, TheRowThatMovedIsUpdatedWhenItsNameLiesInTwoDirectories)
+{
+    MakeRecordDirectory(confirmed, "2006-01-02T10:00:00");
+    MakeRecordDirectory(rejected, "2006-01-02t10:00:00");
+    records.SortMode = RecordDirectory::SortByType;
+    records.Rescan();
+    ASSERT_TRUE(records.RestoreRecord(4));
+    records.SetSortMode(RecordDirectory::SortByTime);
+    EXPECT_EQ(NamesOf(records.Visible), (Names{"2006-01-01 10:00:00 C", Name, "2006-01-02T10:00:00 C",
+                                               "2006-01-02t10:00:00", "2006-01-03 10:00:00"}));
+    EXPECT_EQ(records.FindByName("2006-01-02t10:00:00")->Name, "2006-01-02T10:00:00");  // the first, ignoring case
 }
 
 TEST_F(RecordRowTest, NoteFilesAreReadInEveryFormTheyCome)

@@ -6,13 +6,12 @@
 #include <limits>
 
 using namespace recordstest;
-using testsupport::ScopedTimeZone;
 
 namespace {
 
 TEST(RecordTime, RecordNamesAreCheckedAndReadAsLocalTime)
 {
-    ScopedTimeZone zone("UTC");
+    testsupport::ScopedTimeZone zone("UTC");
     for (const auto& [name, time] : std::vector<std::pair<const char*, std::optional<RecordTime>>>{
          {"2005-12-05 10:20:30", Utc("2005-12-05 10:20:30")},
          {"2005_12_05T10.20.30", Utc("2005-12-05 10:20:30")},  // any separators
@@ -30,11 +29,10 @@ TEST(RecordTime, RecordNamesAreCheckedAndReadAsLocalTime)
     EXPECT_EQ(ToRecordTime(Time(1969, 12, 31, 23, 59, 59)), -1);  // a time, not a failure
 }
 
-// Sofia goes from +2 to +3 on 2006-03-26 at 03:00 and back on 2006-10-29 at 04:00. A scan remembers
-// steady hours, yet must convert the hours near a change as the library converts a single name.
+// Sofia: +3 from 2006-03-26 03:00, +2 again from 2006-10-29 04:00; the parser remembers only steady hours.
 TEST(RecordTime, NamesAroundAChangeOfTimeConvertAsTheLibraryDoes)
 {
-    ScopedTimeZone zone("Europe/Sofia");
+    testsupport::ScopedTimeZone zone("Europe/Sofia");
     const struct {
         const char* name;
         RecordTime time;
@@ -60,7 +58,7 @@ TEST(RecordTime, NamesAroundAChangeOfTimeConvertAsTheLibraryDoes)
 
 TEST(RecordTime, TimeTextsAndIntervals)
 {
-    ScopedTimeZone zone("UTC");
+    testsupport::ScopedTimeZone zone("UTC");
     EXPECT_EQ(FormatTimeText(Utc("2005-12-05 10:20:30")), "Monday, 05-December-2005 10:20:30");
     EXPECT_EQ(FormatTimeText(std::numeric_limits<RecordTime>::max()), "???, 00-??\?-00 -1:-1:-1");
     EXPECT_EQ(FormatFrameTimeText(Time(0, 0, 0)), "Thursday, 01-January-1970 00:00:00.000");
