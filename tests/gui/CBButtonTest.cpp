@@ -3,8 +3,8 @@
 
 #include "platform/CCommandTarget.h"
 #include "platform/CImageList.h"
-#include "ui/CBButton.h"
-#include "ui/CBFrameButton.h"
+#include "platform/CBButton.h"
+#include "platform/CBFrameButton.h"
 
 #include <QMenu>
 #include <QPainter>

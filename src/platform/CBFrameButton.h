@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CBButton.h"
+#include "platform/CBButton.h"
 
 class CCommandTarget;
 

@@ -1,4 +1,4 @@
-#include "ui/CBFrameButton.h"
+#include "platform/CBFrameButton.h"
 
 #include "platform/CCommandTarget.h"
 

@@ -1,4 +1,4 @@
-#include "ui/CBButton.h"
+#include "platform/CBButton.h"
 
 #include "platform/CCommandTarget.h"
 #include "platform/CImageList.h"
