@@ -161,11 +161,15 @@ void bench::RegisterBenchmarks(bool smoke)
     CCfaImage image;
     RenderFrame(image, fixture->picture, fixture->path);
 
+    // Every peer is measured alike: warmed up first (page cache, OpenCV's
+    // thread pool and buffers), then repeated, and the ratios use the median.
     const auto add = [smoke](const char* name, auto function) {
         auto* b = benchmark::RegisterBenchmark(name, function);
         b->Unit(benchmark::kMicrosecond);
         if (smoke)
             b->Iterations(1);
+        else
+            b->MinWarmUpTime(0.2)->MinTime(0.5)->Repetitions(5)->ReportAggregatesOnly();
     };
     add("Render", [](benchmark::State& s) { BenchRender(s, 0.0); });
     add("RenderGamma", [](benchmark::State& s) { BenchRender(s, 2.2); });

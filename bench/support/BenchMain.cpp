@@ -4,11 +4,22 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
 
-// Records each run's time beside the normal console output.
+// The name a benchmark was registered under, without the run settings
+// (minimum time, repetitions) that the library appends.
+std::string PlainName(const benchmark::BenchmarkReporter::Run& run)
+{
+    const benchmark::BenchmarkName& name = run.run_name;
+    return name.args.empty() ? name.function_name : name.function_name + "/" + name.args;
+}
+
+// Records each benchmark's time beside the normal console output: the median
+// of its repetitions when it has several (one slow repetition, from another
+// process or a cold cache, then cannot tilt a ratio), else its only run.
 class CollectingReporter : public benchmark::ConsoleReporter {
 public:
     bench::Times times;
@@ -16,8 +27,10 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
-            if (run.iterations > 0 && run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime() *
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.iterations > 0 && (single || median))
+                times[PlainName(run)] = run.GetAdjustedRealTime() *
                     benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
                     benchmark::GetTimeUnitMultiplier(run.time_unit);
         }

@@ -8,7 +8,8 @@
 // then prints the ratios it promises, one per line, from the same run.
 namespace bench {
 
-// Mean real time per iteration in nanoseconds, by benchmark name.
+// Real time per iteration in nanoseconds, by benchmark name: the median over
+// the repetitions when a benchmark has several, else the mean of its one run.
 using Times = std::map<std::string, double>;
 
 // Defined by each benchmark executable.
