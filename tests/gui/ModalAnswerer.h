@@ -1,44 +1,31 @@
 #pragma once
 
 // Answers the modal windows that code under test opens, the way a user
-// would: it waits for the window, notes what it showed, then acts on it.
+// would: it waits for the window, notes its text, then clicks the answer
+// (a dialog without that button is rejected).
 
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
-#include <functional>
 #include <vector>
 
 namespace shelltest {
 
-struct SeenModal {
-    QString ClassName;
-    QString Title;
-    QString Text;  // of a message box
-    QMessageBox::Icon Icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons Buttons;
-};
-
 class ModalAnswerer : public QObject {
 public:
-    using Action = std::function<void(QWidget& modal)>;
+    explicit ModalAnswerer(QMessageBox::StandardButton answer);
 
-    // Every modal window that opens while the answerer lives gets action.
-    explicit ModalAnswerer(Action action);
-
-    // Clicks button of a message box; any other dialog is rejected.
-    static Action Click(QMessageBox::StandardButton button);
-
-    const std::vector<SeenModal>& Seen() const { return m_seen; }
+    // The text of each message box, the class name of any other dialog.
+    const std::vector<QString>& Seen() const { return m_seen; }
 
 private:
     void Poll();
 
-    Action m_action;
+    QMessageBox::StandardButton m_answer;
     QTimer m_timer;
-    std::vector<SeenModal> m_seen;
+    std::vector<QString> m_seen;
 };
 
 }  // namespace shelltest

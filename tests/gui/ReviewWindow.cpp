@@ -2,14 +2,7 @@
 
 #include "ui/CVantrelView.h"
 
-#include <QSettings>
-
 namespace shelltest {
-
-ForgottenRecentFiles::ForgottenRecentFiles()
-{
-    QSettings("Orvane Solutions", "Vantrel").clear();
-}
 
 ReviewWindow::ReviewWindow()
 {
@@ -18,11 +11,6 @@ ReviewWindow::ReviewWindow()
     Document->OnNewDocument();
     Frame = std::make_unique<CMainFrame>(*Document, RecentFiles);
     Services.SetWindows(Frame.get(), Frame->View());
-}
-
-ReviewWindow::~ReviewWindow()
-{
-    Frame.reset();
 }
 
 }  // namespace shelltest

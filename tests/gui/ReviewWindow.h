@@ -15,23 +15,16 @@
 
 namespace shelltest {
 
-// Every test starts with an empty recent-files list.
-struct ForgottenRecentFiles {
-    ForgottenRecentFiles();
-};
-
 struct ReviewWindow {
     ReviewWindow();
-    ~ReviewWindow();
 
-    ForgottenRecentFiles Forgotten;
     testsupport::TempDir Root;
     CVantrelSettings Settings;
     CCodeNoteMap CodeNotes;
     CRecentFileList RecentFiles;
     CQtReviewServices Services{RecentFiles};
     std::unique_ptr<CVantrelDoc> Document;
-    std::unique_ptr<CMainFrame> Frame;
+    std::unique_ptr<CMainFrame> Frame;  // declared last: it goes before the document
 };
 
 }  // namespace shelltest
