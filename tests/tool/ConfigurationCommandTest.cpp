@@ -28,10 +28,7 @@ TEST(ConfigurationCommandTest, SettingsLookUpSitesWithAddingAndSave)
     EXPECT_EQ(Lines(result.Out),
               (std::vector<std::string>{"version\t2", "root\t/data/records/", "confirmed\t!CONFIRMED", "rejected\tNein",
                                         "site\t00:11:22:33:44:55\tMain Street", "site\tAA:BB:CC:DD:EE:FF\t"}));
-    CVantrelSettings reloaded;
-    ASSERT_EQ(reloaded.LoadSettings(saved), 1);
-    ASSERT_EQ(reloaded.SiteList.size(), 2u);
-    EXPECT_EQ(reloaded.RejectedDirectory, "Nein");
+    EXPECT_EQ(Lines(RunTool({"settings", "--settings", saved}).Out), Lines(result.Out));
 }
 
 // A file that does not load is reported with status 1; the defaults are

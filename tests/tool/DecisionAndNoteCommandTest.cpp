@@ -9,8 +9,7 @@
 
 namespace {
 
-using testsupport::Exists;
-using testsupport::MakeRecordDirectory;
+using testsupport::Exists, testsupport::MakeRecordDirectory;
 
 const std::string Name = "2006-03-01 10-00-00";
 
@@ -85,7 +84,6 @@ TEST_F(DecisionAndNoteCommandTest, NotesAreWrittenAsMarkingAndEditingDo)
         {{"note", Name, "-3"}, "", "-3 Wrongplate\n"},
         {{"note", Name}, "-3\tWrongplate\n", "-3 Wrongplate\n"},
         {{"note", Name, "5", "--", "-dash"}, "", "5 -dash\n"},
-        {{"note", Name, "--delete"}, "", "-"},
         {{"note", Name, "--delete"}, "", "-"},
     };
     for (const auto& step : steps) {

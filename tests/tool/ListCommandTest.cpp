@@ -59,7 +59,6 @@ TEST_F(ListCommandTest, ListsTheVisibleRowsAsThePaneDoes)
           "01-03-2006 09:00:00(0)\t2\t2006-03-01 09-00-00", "02-03-2006 08:00:00\t4\t2006-03-02 08-00-00"}},
         {{"--mask", "14", "--day", "2006-03-02"},
          {"02-03-2006 07:00:00\t0\t2006-03-02 07-00-00", "02-03-2006 08:00:00\t4\t2006-03-02 08-00-00"}},
-        {{"--mask", "6", "--day", "2006-03-03"}, {}},
         // With the default settings "!CONFIRMED" holds the confirmed records.
         {{"--root", root, "--settings", temp.Path() + "none"},
          {"01-03-2006 08:00:00\t2\t2006-03-01 08-00-00", "01-03-2006 10:00:00\t0\t2006-03-01 10-00-00",
