@@ -3,23 +3,6 @@
 #include "config/XmlDocument.h"
 #include "config/XmlFileText.h"
 
-namespace {
-
-constexpr const char* Header =
-    "<!-- VantrelControl.codenote\n"
-    "     Orvane Vantrel Control, Version 1.1\n"
-    "     Copyright (C) 2004 Orvane Solutions. All rights reserved.\n"
-    "     NOTE:\n"
-    "        If you want to edit this file, remember all\n"
-    "        keywords like node names, and node attribute\n"
-    "        names are case-sensitive.\n"
-    "        Please, make a backup copy of the file before editing,\n"
-    "        and follow the syntax carefully!\n"
-    "  -->\n"
-    "<VantrelControl>\n";
-
-}  // namespace
-
 int CCodeNoteMap::LoadCodeNotes(const std::string& path)
 {
     entries_.clear();
@@ -65,7 +48,7 @@ int CCodeNoteMap::SaveCodeNotes(const std::string& path) const
 
 std::string CCodeNoteMap::DocumentText() const
 {
-    std::string text = Header;
+    std::string text = XmlFileText::Preamble("VantrelControl.codenote", "Orvane Vantrel Control, Version 1.1", false);
     text += "  <Version> " + std::to_string(Version) + " </Version>\n";
     text += "  <CodeNoteMap>\n";
     for (const CodeNote& entry : entries_)

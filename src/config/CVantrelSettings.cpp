@@ -15,20 +15,6 @@ constexpr std::size_t MacTextLength = 17;
 // The character after the MAC text, normally a blank, is not part of the address.
 constexpr std::size_t AddressStart = MacTextLength + 1;
 
-constexpr const char* Header =
-    "<!-- VantrelControl.settings\n"
-    "     Orvane Vantrel Light Control, Version 1.2\n"
-    "     Copyright (C) 2004 Orvane Solutions. All rights reserved.\n"
-    "\n"
-    "     NOTE:\n"
-    "        If you want to edit this file, remember all\n"
-    "        keywords like node names, and node attribute\n"
-    "        names are case-sensitive.\n"
-    "        Please, make a backup copy of the file before editing,\n"
-    "        and follow the syntax carefully!\n"
-    "  -->\n"
-    "<VantrelControl>\n";
-
 std::string Element(const char* name, const std::string& content)
 {
     return std::string("<") + name + ">" + content + "</" + name + ">";
@@ -155,7 +141,7 @@ int CVantrelSettings::SaveSettings(const std::string& path) const
 
 std::string CVantrelSettings::DocumentText() const
 {
-    std::string text = Header;
+    std::string text = XmlFileText::Preamble("VantrelControl.settings", "Orvane Vantrel Light Control, Version 1.2", true);
     text += "  " + Element("Version", std::to_string(Version)) + "\n";
     text += "  " + Element("RootDirectory", XmlFileText::Cdata(RootDirectory)) + "\n";
     text += "  " + Element("ConfirmedDirectory", XmlFileText::Cdata(ConfirmedDirectory)) + "\n";

@@ -72,6 +72,24 @@ std::string XmlFileText::Attribute(std::string_view text)
     return result;
 }
 
+std::string XmlFileText::Preamble(std::string_view fileName, std::string_view product, bool blankBeforeNote)
+{
+    std::string text = "<!-- " + std::string(fileName) + "\n";
+    text += "     " + std::string(product) + "\n";
+    text += "     Copyright (C) 2004 Orvane Solutions. All rights reserved.\n";
+    if (blankBeforeNote)
+        text += "\n";
+    text += "     NOTE:\n"
+            "        If you want to edit this file, remember all\n"
+            "        keywords like node names, and node attribute\n"
+            "        names are case-sensitive.\n"
+            "        Please, make a backup copy of the file before editing,\n"
+            "        and follow the syntax carefully!\n"
+            "  -->\n"
+            "<VantrelControl>\n";
+    return text;
+}
+
 bool XmlFileText::Save(const std::string& path, std::string_view body)
 {
     AtomicFileWriter writer(path);

@@ -16,6 +16,12 @@ public:
     // back unchanged (line ends and tabs included).
     static std::string Attribute(std::string_view text);
 
+    // The comment that opens both configuration files (file name, product
+    // line, rights notice, editing advice) and the root element's start tag.
+    // The settings file has a blank line before the advice; the code-note
+    // file has none.
+    static std::string Preamble(std::string_view fileName, std::string_view product, bool blankBeforeNote);
+
     // Writes the declaration line and then body (the rest of the file, line
     // ends included) to path; true when all of it reached the file. Characters
     // that XML cannot carry are written as U+FFFD.
