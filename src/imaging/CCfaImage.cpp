@@ -226,6 +226,7 @@ DemosaicArea CCfaImage::AreaFor(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0
     std::tie(area.xs, area.xe) = ProcessedSpan(x0, w, width_);
     std::tie(area.ys, area.ye) = ProcessedSpan(y0, h, height_);
     area.bayerPhase = bayerPhase & 1;
+    area.ceiling = SampleCeiling();
     area.dest = dest;
     area.rowStep = rowStep;
     if (!samples_ || !dest)
@@ -242,9 +243,9 @@ void CCfaImage::RenderColour(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, i
     const ColourGains gains = GainsFor(Correction, HeaderHour());
     const std::vector<uint8_t> window = WindowMap(WindowLow, WindowHigh, WindowRange);
     const uint32_t ceiling = SampleCeiling();
-    const std::vector<uint8_t> red = GainWindowMap(window, gains.Red, ceiling);
-    const std::vector<uint8_t> green = GainWindowMap(window, gains.Green, ceiling);
-    const std::vector<uint8_t> blue = GainWindowMap(window, gains.Blue, ceiling);
+    const std::vector<uint8_t> red = GainWindowMap(window, gains.Red, ceiling, ColourMapSlack);
+    const std::vector<uint8_t> green = GainWindowMap(window, gains.Green, ceiling, ColourMapSlack);
+    const std::vector<uint8_t> blue = GainWindowMap(window, gains.Blue, ceiling, ColourMapSlack);
     DemosaicColour(area, {red.data(), green.data(), blue.data()});
 }
 

@@ -1,5 +1,7 @@
 #include "imaging/Convolution.h"
 
+#include "imaging/CpuFeatures.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -50,8 +52,7 @@ void FilterRowNarrow3Baseline(const int16_t* weights, const uint8_t* const* wind
     FilterRowNarrow3(weights, window, width, out);
 }
 
-// The same compiled for the wider vectors most machines have; chosen at run
-// time rather than by the loader, which sanitizer runtimes do not survive.
+// The same compiled for the wider vectors most machines have.
 #if defined(__x86_64__) && defined(__GNUC__)
 __attribute__((target("avx2"))) void FilterRowNarrow3Wide(const int16_t* weights,
                                                           const uint8_t* const* window,
@@ -59,7 +60,6 @@ __attribute__((target("avx2"))) void FilterRowNarrow3Wide(const int16_t* weights
 {
     FilterRowNarrow3(weights, window, width, out);
 }
-
 #endif
 
 using NarrowRowFunction = void (*)(const int16_t*, const uint8_t* const*, int32_t, uint8_t*);
@@ -67,14 +67,10 @@ using NarrowRowFunction = void (*)(const int16_t*, const uint8_t* const*, int32_
 NarrowRowFunction FilterRowNarrow3Best()
 {
 #if defined(__x86_64__) && defined(__GNUC__)
-    static const NarrowRowFunction best = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") ? FilterRowNarrow3Wide : FilterRowNarrow3Baseline;
-    }();
-    return best;
-#else
-    return FilterRowNarrow3Baseline;
+    if (CpuHasAvx2())
+        return FilterRowNarrow3Wide;
 #endif
+    return FilterRowNarrow3Baseline;
 }
 
 struct Rows {

@@ -15,11 +15,18 @@ struct DemosaicArea {
     int32_t ye = 0;
     // Parity (0 or 1) of the rows that hold red.
     int bayerPhase = 1;
+    // No sample is above it.
+    uint32_t ceiling = 65535;
     uint8_t* dest = nullptr;
     ptrdiff_t rowStep = 0;
 };
 
-// Bytes per channel for every estimate.
+// Bytes every colour map holds past its last estimate, because the wide path
+// reads four bytes at each estimate.
+constexpr uint32_t ColourMapSlack = 3;
+
+// Bytes per channel for every estimate up to the ceiling, and ColourMapSlack
+// more.
 struct ColourMaps {
     const uint8_t* red = nullptr;
     const uint8_t* green = nullptr;
