@@ -33,7 +33,7 @@ bool CDibImage::Create(int32_t width, int32_t height)
     const int64_t size = int64_t{stride} * height;
     if (size > limit)
         return false;
-    bits_.reset(new (std::nothrow) uint8_t[static_cast<size_t>(size)]);
+    bits_.reset(new (std::nothrow) uint8_t[static_cast<size_t>(size) + PixelReadSlack]);
     if (!bits_)
         return false;
     stride_ = stride;

@@ -39,6 +39,10 @@ public:
 
     static int32_t StrideFor(int32_t width) { return (3 * width + 3) & ~3; }
 
+    // Bytes readable past the last row, so that any pixel can be read as four
+    // bytes.
+    static constexpr size_t PixelReadSlack = 1;
+
     int32_t Stride() const { return stride_; }
     // Null when there are no pixels.
     uint8_t* Bits() { return bits_.get(); }

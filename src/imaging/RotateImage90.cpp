@@ -31,17 +31,28 @@ SourceWalk WalkFor(const CDibImage& source, int direction)
     return {source.TopDownRow(0) + 3 * static_cast<ptrdiff_t>(source.Width() - 1), -3, -stride};
 }
 
+// A pixel moves as four bytes, the fourth landing on its right neighbour,
+// which is written after it; only the last pixel of a row moves as three.
 void CopyRows(const SourceWalk& walk, CDibImage& dest, int32_t rowBegin, int32_t rowEnd)
 {
     const int32_t width = dest.Width();
+    const ptrdiff_t rowStep = walk.rowStep;
+    const ptrdiff_t columnStep = walk.columnStep;
     for (int32_t r0 = rowBegin; r0 < rowEnd; r0 += Tile) {
         const int32_t r1 = std::min(r0 + Tile, rowEnd);
         for (int32_t c0 = 0; c0 < width; c0 += Tile) {
             const int32_t c1 = std::min(c0 + Tile, width);
+            const int32_t wholeEnd = std::min(c1, width - 1);
             for (int32_t r = r0; r < r1; ++r) {
                 uint8_t* out = dest.TopDownRow(r) + 3 * static_cast<ptrdiff_t>(c0);
-                const uint8_t* in = walk.origin + r * walk.rowStep + c0 * walk.columnStep;
-                for (int32_t c = c0; c < c1; ++c, out += 3, in += walk.columnStep)
+                const uint8_t* in = walk.origin + r * rowStep + c0 * columnStep;
+                int32_t c = c0;
+                for (; c < wholeEnd; ++c, out += 3, in += columnStep) {
+                    uint32_t pixel;
+                    std::memcpy(&pixel, in, 4);
+                    std::memcpy(out, &pixel, 4);
+                }
+                if (c < c1)
                     std::memcpy(out, in, 3);
             }
         }
