@@ -39,9 +39,9 @@ public:
 
     static int32_t StrideFor(int32_t width) { return (3 * width + 3) & ~3; }
 
-    // Bytes readable past the last row, so that any pixel can be read as four
-    // bytes.
-    static constexpr size_t PixelReadSlack = 1;
+    // Bytes readable past the last row, so that the pixel copies may read
+    // sixteen bytes at any run of four pixels.
+    static constexpr size_t PixelReadSlack = 4;
 
     int32_t Stride() const { return stride_; }
     // Null when there are no pixels.

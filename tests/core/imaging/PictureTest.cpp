@@ -79,7 +79,7 @@ TEST(RotateImage90, BothDirectionsFollowTheIndexFormulas)
 {
     std::mt19937 random(90);
     // 300 x 141 and 141 x 300 are split between two threads.
-    for (const auto& [w, h] : {std::pair{1, 1}, {2, 2}, {3, 3}, {1, 5}, {5, 1}, {7, 3}, {300, 141}, {141, 300}}) {
+    for (const auto& [w, h] : {std::pair{1, 1}, {2, 2}, {3, 3}, {1, 5}, {5, 1}, {7, 3}, {9, 6}, {67, 130}, {300, 141}, {141, 300}}) {
         CDibImage source;
         ASSERT_TRUE(source.Create(w, h));
         std::generate_n(source.Bits(), source.Info().SizeImage, [&] { return uint8_t(random()); });
