@@ -1,6 +1,30 @@
 #include "imaging/BandHelper.h"
 
+#include <chrono>
 #include <system_error>
+
+namespace {
+
+// How long either side polls before it sleeps. The bands of one frame follow
+// each other within microseconds, and waking a sleeping core costs tens of
+// them; a helper with nothing to do soon sleeps.
+constexpr auto SpinTime = std::chrono::microseconds(200);
+
+template <class Condition>
+bool SpinUntil(const Condition& condition)
+{
+    const auto until = std::chrono::steady_clock::now() + SpinTime;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > until)
+            return false;
+#if defined(__x86_64__) && defined(__GNUC__)
+        __builtin_ia32_pause();
+#endif
+    }
+    return true;
+}
+
+}  // namespace
 
 BandHelper* BandHelper::Shared()
 {
@@ -38,6 +62,7 @@ unsigned long BandHelper::TryStart(const std::function<void()>& job)
         job_ = &job;
         taken_ = false;
         ticket = ++started_;
+        offered_ = true;
     }
     changed_.notify_all();
     return ticket;
@@ -49,12 +74,15 @@ bool BandHelper::Retract(unsigned long ticket)
     if (!job_ || taken_ || started_ != ticket)
         return false;
     job_ = nullptr;
-    ++finished_;
+    offered_ = false;
+    finishedSeen_ = ++finished_;
     return true;
 }
 
 void BandHelper::Wait(unsigned long ticket)
 {
+    if (SpinUntil([this, ticket] { return finishedSeen_ >= ticket; }))
+        return;
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this, ticket] { return finished_ >= ticket; });
 }
@@ -63,16 +91,22 @@ void BandHelper::Loop()
 {
     std::unique_lock lock(mutex_);
     while (true) {
+        if (!job_ && !stop_) {
+            lock.unlock();
+            SpinUntil([this] { return offered_.load(); });
+            lock.lock();
+        }
         changed_.wait(lock, [this] { return (job_ && !taken_) || stop_; });
         if (!job_ || taken_)
             return;
         taken_ = true;
+        offered_ = false;
         const std::function<void()>* job = job_;
         lock.unlock();
         (*job)();
         lock.lock();
         job_ = nullptr;
-        ++finished_;
+        finishedSeen_ = ++finished_;
         changed_.notify_all();
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -39,5 +40,9 @@ private:
     unsigned long started_ = 0;
     unsigned long finished_ = 0;
     bool stop_ = false;
+    // Mirrors of job_ being there untaken and of finished_, read without the
+    // lock while spinning.
+    std::atomic<bool> offered_{false};
+    std::atomic<unsigned long> finishedSeen_{0};
     std::thread thread_;
 };
