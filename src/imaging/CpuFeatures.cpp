@@ -1,11 +1,13 @@
 #include "imaging/CpuFeatures.h"
 
+#include <cstdlib>
+
 bool CpuHasAvx2()
 {
 #if defined(__x86_64__) && defined(__GNUC__)
     static const bool has = [] {
         __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") != 0;
+        return __builtin_cpu_supports("avx2") != 0 && std::getenv("VANTREL_NO_AVX2") == nullptr;
     }();
     return has;
 #else
