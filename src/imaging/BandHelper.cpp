@@ -75,13 +75,13 @@ bool BandHelper::Retract(unsigned long ticket)
         return false;
     job_ = nullptr;
     offered_ = false;
-    finishedSeen_ = ++finished_;
+    ++finished_;
     return true;
 }
 
 void BandHelper::Wait(unsigned long ticket)
 {
-    if (SpinUntil([this, ticket] { return finishedSeen_ >= ticket; }))
+    if (SpinUntil([this, ticket] { return finished_ >= ticket; }))
         return;
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this, ticket] { return finished_ >= ticket; });
@@ -106,7 +106,7 @@ void BandHelper::Loop()
         (*job)();
         lock.lock();
         job_ = nullptr;
-        finishedSeen_ = ++finished_;
+        ++finished_;
         changed_.notify_all();
     }
 }

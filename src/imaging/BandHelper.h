@@ -38,11 +38,11 @@ private:
     const std::function<void()>* job_ = nullptr;
     bool taken_ = false;
     unsigned long started_ = 0;
-    unsigned long finished_ = 0;
+    // Also read without the lock while spinning.
+    std::atomic<unsigned long> finished_{0};
     bool stop_ = false;
-    // Mirrors of job_ being there untaken and of finished_, read without the
-    // lock while spinning.
+    // Whether job_ is there and not taken, read without the lock while
+    // spinning.
     std::atomic<bool> offered_{false};
-    std::atomic<unsigned long> finishedSeen_{0};
     std::thread thread_;
 };
