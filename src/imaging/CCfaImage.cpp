@@ -38,9 +38,6 @@ bool ReadFully(int fd, void* buffer, size_t size, off_t offset)
     return true;
 }
 
-// Below this many samples one thread reads them all.
-constexpr size_t SamplesForTwoThreads = 1 << 17;
-
 // The samples in two halves, each read by the thread that prepares it next,
 // so each core finds its half in its own cache.
 bool ReadSamples(int fd, uint16_t* samples, size_t count, off_t offset)

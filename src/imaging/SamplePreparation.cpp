@@ -28,9 +28,6 @@ void PrepareRange(uint16_t* samples, size_t begin, size_t end, const std::array<
     }
 }
 
-// Below this many samples one thread does it all.
-constexpr size_t SamplesForTwoThreads = 1 << 17;
-
 }  // namespace
 
 void PrepareSamples(uint16_t* samples, size_t count, const std::array<uint16_t, 4096>& levelMap,

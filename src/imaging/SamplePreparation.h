@@ -4,6 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
+// Below this many samples one thread reads and prepares them all; above it
+// each half goes to its own thread, the same half for both steps.
+constexpr size_t SamplesForTwoThreads = 1 << 17;
+
 // Rewrites every sample as levelMap[sample AND 0xFFF] and counts the new
 // levels into histogram (cleared first).
 void PrepareSamples(uint16_t* samples, size_t count, const std::array<uint16_t, 4096>& levelMap,
