@@ -257,7 +257,7 @@ void CCfaImage::RenderColour(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, i
         return;
     const ColourGains gains = GainsFor(Correction, HeaderHour());
     const std::vector<uint8_t> window = WindowMap(WindowLow, WindowHigh, WindowRange);
-    const uint32_t ceiling = SampleCeiling();
+    const uint32_t ceiling = area.ceiling;
     const std::vector<uint8_t> red = GainWindowMap(window, gains.Red, ceiling, ColourMapSlack);
     const std::vector<uint8_t> green = GainWindowMap(window, gains.Green, ceiling, ColourMapSlack);
     const std::vector<uint8_t> blue = GainWindowMap(window, gains.Blue, ceiling, ColourMapSlack);
@@ -272,7 +272,7 @@ void CCfaImage::RenderGrey(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, int
         return;
     const ColourGains gains = GainsFor(Correction, HeaderHour());
     const std::vector<uint8_t> window = WindowMap(WindowLow, WindowHigh, WindowRange);
-    const uint32_t ceiling = SampleCeiling();
+    const uint32_t ceiling = area.ceiling;
     const std::vector<double> red = WeightedLevels(0.212671 * gains.Red, ceiling);
     const std::vector<double> green = WeightedLevels(0.71516, ceiling);
     const std::vector<double> blue = WeightedLevels(0.072169 * gains.Blue, ceiling);
