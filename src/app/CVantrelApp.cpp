@@ -109,7 +109,7 @@ void CVantrelApp::CreateDocumentAndWindows()
     m_document->OnNewDocument();
     AttachCommands();
     m_frame = std::make_unique<CMainFrame>(*m_document, m_recentFiles);
-    m_services.SetWindows(m_frame.get(), m_frame->View());
+    m_services.SetFrame(m_frame.get());
 }
 
 void CVantrelApp::AttachCommands()

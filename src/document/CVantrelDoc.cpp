@@ -4,21 +4,24 @@
 #include "document/CCommandHint.h"
 #include "document/CReviewView.h"
 #include "document/ReviewServices.h"
-#include "document/ScopedWaitCursor.h"
 #include "document/UpdateHints.h"
-#include "imaging/FilterKernels.h"
 
 #include <algorithm>
 
 CVantrelDoc::CVantrelDoc(CVantrelSettings& settings, CCodeNoteMap& codeNotes, ReviewServices& services)
-    : settings_(settings), codeNotes_(codeNotes), services_(services)
+    : settings_(settings),
+      codeNotes_(codeNotes),
+      services_(services),
+      rendering_(*this, services),
+      playback_(*this, services),
+      printJob_(*this, services)
 {
     DefineCommands();
 }
 
 void CVantrelDoc::OnNewDocument()
 {
-    FrameImage.Correction = 3;
+    rendering_.OnNewDocument();
 }
 
 void CVantrelDoc::AddView(CReviewView* view)
@@ -40,7 +43,7 @@ void CVantrelDoc::UpdateAllViews(int hint, const CCommandHint* object)
         view->OnUpdate(hint, object);
 }
 
-void CVantrelDoc::Notify(int hint, int command)
+void CVantrelDoc::UpdateAllViews(int hint, int command)
 {
     const CCommandHint object(command);
     UpdateAllViews(hint, &object);
@@ -49,36 +52,35 @@ void CVantrelDoc::Notify(int hint, int command)
 void CVantrelDoc::Refresh()
 {
     services_.SetPathName(settings_.RootDirectory);
-    FrameImage.HighCut = CVantrelSettings::ClipBright;
-    FrameImage.LowCut = CVantrelSettings::ClipDark;
-    Records.ConfirmedDirectory = settings_.ConfirmedDirectory;
-    Records.RejectedDirectory = settings_.RejectedDirectory;
-    Records.SetRoot(settings_.RootDirectory);
-    Records.Select(0);
+    rendering_.ApplySettingsCuts();
+    records_.ConfirmedDirectory = settings_.ConfirmedDirectory;
+    records_.RejectedDirectory = settings_.RejectedDirectory;
+    records_.SetRoot(settings_.RootDirectory);
+    records_.Select(0);
     SetUpNewRecord();
 }
 
 void CVantrelDoc::SetUpNewRecord()
 {
-    CurrentGeneralFrame = -1;
+    int generalFrame = -1;
     if (HasSelection()) {
-        if (CurrentLane < 1 || CurrentLane > 3)
-            CurrentLane = 1;
-        const auto& frames = Records.Content.Frames;
-        if (frames[CurrentLane].empty()) {
+        if (currentLane_ < 1 || currentLane_ > 3)
+            currentLane_ = 1;
+        const auto& frames = records_.Content.Frames;
+        if (frames[currentLane_].empty()) {
             const auto lane = std::find_if(frames.begin() + 1, frames.end(),
                                            [](const std::vector<FrameEntry>& list) { return !list.empty(); });
             if (lane != frames.end())
-                CurrentLane = static_cast<std::int32_t>(lane - frames.begin());
+                currentLane_ = static_cast<std::int32_t>(lane - frames.begin());
         }
-        const auto length = static_cast<std::int32_t>(frames[CurrentLane].size());
-        if (CurrentLaneFrame < 1 || CurrentLaneFrame > length)
-            CurrentLaneFrame = length;
-        CurrentGeneralFrame = std::min(GeneralFrameCount() - 1, 7);
+        const auto length = static_cast<std::int32_t>(frames[currentLane_].size());
+        if (currentLaneFrame_ < 1 || currentLaneFrame_ > length)
+            currentLaneFrame_ = length;
+        generalFrame = std::min(GeneralFrameCount() - 1, 7);
     }
-    ResetDynamicRange = 1;
+    playback_.SetUp(generalFrame);
+    rendering_.RequestAutoWindow();
     RebuildDetailedImage();
-    Playing = 0;
     UpdateAllViews(HINT_ALL);
 }
 
@@ -86,7 +88,7 @@ std::optional<std::string> CVantrelDoc::SelectedName() const
 {
     if (!HasSelection())
         return std::nullopt;
-    return Records.Visible.at(static_cast<std::size_t>(Records.SelectedIndex)).Name;
+    return records_.Visible.at(static_cast<std::size_t>(records_.SelectedIndex)).Name;
 }
 
 void CVantrelDoc::SetUpWithNameCheck(const std::optional<std::string>& before)
@@ -102,116 +104,107 @@ void CVantrelDoc::SetUpWithNameCheck(const std::optional<std::string>& before)
 void CVantrelDoc::SelectRecord(int index)
 {
     const std::optional<std::string> before = SelectedName();
-    Records.Select(index);
+    records_.Select(index);
     SetUpWithNameCheck(before);
 }
 
 void CVantrelDoc::SetRecordFilter(std::int32_t mask, std::optional<RecordTime> day)
 {
     const std::optional<std::string> before = SelectedName();
-    Records.SetFilter(mask, day);
+    records_.SetFilter(mask, day);
     SetUpWithNameCheck(before);
 }
 
 const std::vector<FrameEntry>* CVantrelDoc::CurrentLaneList() const
 {
-    if (!HasSelection() || CurrentLane < 1 || CurrentLane > 3)
+    if (!HasSelection() || currentLane_ < 1 || currentLane_ > 3)
         return nullptr;
-    return &Records.Content.Frames[CurrentLane];
+    return &records_.Content.Frames[currentLane_];
+}
+
+const FrameEntry* CVantrelDoc::CurrentLaneEntry() const
+{
+    const std::vector<FrameEntry>* list = CurrentLaneList();
+    // A position outside the list has nothing to show; it is not an error
+    // worth ending the command for.
+    if (!list || currentLaneFrame_ < 1 || currentLaneFrame_ > static_cast<std::int32_t>(list->size()))
+        return nullptr;
+    return &(*list)[static_cast<std::size_t>(currentLaneFrame_ - 1)];
 }
 
 void CVantrelDoc::SetLane(std::int32_t lane)
 {
-    if (lane == CurrentLane || lane < 1 || lane > 3)
+    if (lane == currentLane_ || lane < 1 || lane > 3)
         return;
-    CurrentLane = lane;
+    currentLane_ = lane;
     if (const std::vector<FrameEntry>* list = CurrentLaneList())
-        CurrentLaneFrame = std::min(std::max(CurrentLaneFrame, 1), static_cast<std::int32_t>(list->size()));
+        currentLaneFrame_ = std::min(std::max(currentLaneFrame_, 1), static_cast<std::int32_t>(list->size()));
     UpdateAllViews(HINT_COLOR);
-    ResetDynamicRange = 1;
+    rendering_.RequestAutoWindow();
     RebuildDetailedImage();
     UpdateAllViews(HINT_IMAGE);
 }
 
 void CVantrelDoc::SetLaneFrame(std::int32_t position)
 {
-    CurrentLaneFrame = position;
+    currentLaneFrame_ = position;
     if (const std::vector<FrameEntry>* list = CurrentLaneList())
-        CurrentLaneFrame = std::min(CurrentLaneFrame, static_cast<std::int32_t>(list->size()));
+        currentLaneFrame_ = std::min(currentLaneFrame_, static_cast<std::int32_t>(list->size()));
     RebuildDetailedImage();
     UpdateAllViews(HINT_IMAGE);
 }
 
 int CVantrelDoc::GeneralFrameCount() const
 {
-    return HasSelection() ? static_cast<int>(Records.Content.Frames[RecordContent::GeneralView].size()) : 0;
+    return SelectedCount(RecordContent::GeneralView);
+}
+
+int CVantrelDoc::SelectedCount(int list) const
+{
+    return HasSelection() ? static_cast<int>(records_.Content.Frames[list].size()) : 0;
 }
 
 const FrameEntry* CVantrelDoc::CurrentGeneralFrameEntry() const
 {
-    const int index = CurrentGeneralFrame;
+    const int index = playback_.CurrentFrame();
     if (index < 0 || index >= GeneralFrameCount())
         return nullptr;
-    return &Records.Content.Frames[RecordContent::GeneralView][static_cast<std::size_t>(index)];
+    return &records_.Content.Frames[RecordContent::GeneralView][static_cast<std::size_t>(index)];
 }
 
 void CVantrelDoc::SetGeneralFrame(int index, bool notify)
 {
-    if (index < 0 || index >= GeneralFrameCount())
-        return;
-    CurrentGeneralFrame = index;
-    if (notify)
-        UpdateAllViews(HINT_PLAYBACK);
+    playback_.SetFrame(index, notify);
+}
+
+void CVantrelDoc::AdvancePlayback()
+{
+    playback_.Advance();
 }
 
 void CVantrelDoc::SetDisplayRange(int low, int high)
 {
-    if (!DetailedImageReady)
-        return;
-    const auto level = [](int value) { return static_cast<std::uint16_t>(std::clamp(value, 0, int{CCfaImage::TopLevel})); };
-    FrameImage.SetWindow(level(low), level(high));
-    RebuildDetailedImage();
-    UpdateAllViews(HINT_IMAGE);
+    if (rendering_.SetDisplayRange(low, high, CurrentLaneEntry()))
+        UpdateAllViews(HINT_IMAGE);
 }
 
 void CVantrelDoc::RebuildDetailedImage()
 {
-    DetailedImageReady = 0;
-    const std::vector<FrameEntry>* list = CurrentLaneList();
-    if (!list || list->empty())
-        return;
-    // A position outside the list has nothing to show; it is not an error
-    // worth ending the command for.
-    if (CurrentLaneFrame < 1 || CurrentLaneFrame > static_cast<std::int32_t>(list->size()))
-        return;
-    const ScopedWaitCursor wait(services_);
-    RenderFrame((*list)[static_cast<std::size_t>(CurrentLaneFrame - 1)]);
+    rendering_.Rebuild(CurrentLaneEntry());
 }
 
-void CVantrelDoc::RenderFrame(const FrameEntry& entry)
+PrintSelectionInput CVantrelDoc::PrintSelection() const
 {
-    if (!FrameImage.Load(entry.Path))
-        return;
-    if (ResetDynamicRange) {
-        ResetDynamicRange = 0;
-        FrameImage.AutoWindow(CVantrelSettings::AutoClipDark, CVantrelSettings::AutoClipBright);
-    }
-    const ImagePoint origin = FrameImage.GetVisibleOrigin();
-    const ImageSize size = FrameImage.GetVisibleSize();
-    if (!DetailedImage.Bits() || DetailedImage.Width() != size.width || DetailedImage.Height() != size.height)
-        DetailedImage.Create(size.width, size.height);
-    if (!DetailedImage.Bits())
-        return;
-    constexpr int bayerPhase = 1;
-    uint8_t* top = DetailedImage.TopDownRow(0);
-    const ptrdiff_t rowStep = -static_cast<ptrdiff_t>(DetailedImage.Stride());
-    if (BlackAndWhite)
-        FrameImage.RenderGrey(top, rowStep, origin.x, origin.y, size.width, size.height, bayerPhase);
-    else
-        FrameImage.RenderColour(top, rowStep, origin.x, origin.y, size.width, size.height, bayerPhase);
-    if (const int32_t* kernel = FilterKernel(Filter))
-        DetailedImage.Convolve(kernel, FilterKernelSize, 1);
-    DetailedImageReady = 1;
+    PrintSelectionInput input;
+    input.SelectedIndex = records_.SelectedIndex;
+    for (int list = 0; list < 4; ++list)
+        input.FrameCounts[list] = SelectedCount(list);
+    if (HasSelection())
+        input.Time = records_.Visible.at(static_cast<std::size_t>(records_.SelectedIndex)).Time;
+    input.CurrentLane = currentLane_;
+    input.CurrentGeneralFrame = playback_.CurrentFrame();
+    input.VisibleCount = static_cast<std::int32_t>(records_.Visible.size());
+    return input;
 }
 
 bool CVantrelDoc::OnCommand(int id)

@@ -2,30 +2,32 @@
 
 #include "document/CommandState.h"
 #include "document/CommandTable.h"
-#include "document/PrintRequest.h"
-#include "imaging/CCfaImage.h"
-#include "imaging/CDibImage.h"
+#include "document/DetailedRendering.h"
+#include "document/GeneralViewPlayback.h"
+#include "document/PrintJob.h"
+#include "document/PrintSelectionInput.h"
 #include "records/FrameEntry.h"
 #include "records/RecordDirectory.h"
 
-#include <atomic>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 class CCodeNoteMap;
 class CCommandHint;
 class CReviewView;
 class CVantrelSettings;
+class PrintPreview;
 class ReviewServices;
+class ThumbnailLoaderLock;
 
 // The one review document: the record store with the selected record, the
-// loaded lane frame and its rendering, the view settings, the playback
-// position, the display mode, the private notes mode and the print request.
-// It is the only place that changes review state; every change ends in
-// update hints to the registered views. Everything runs on the user-interface
-// thread except that the playback thread reads and writes Playing and
-// CurrentGeneralFrame, which are therefore atomic.
+// lane and frame shown, the display mode, the private notes mode, and the
+// parts it owns for the detailed rendering, the general-view playback and the
+// print request. Its state is read through the accessors and changed only by
+// its operations and commands, each ending in update hints to the registered
+// views. It runs on the user-interface thread only.
 class CVantrelDoc {
 public:
     // DisplayMode values.
@@ -39,25 +41,25 @@ public:
     CVantrelDoc(const CVantrelDoc&) = delete;
     CVantrelDoc& operator=(const CVantrelDoc&) = delete;
 
-    RecordDirectory Records;
-    CDibImage DetailedImage;
-    std::int32_t Zoom = 100;  // percent; 0 fits the window
-    std::int32_t CurrentLane = 1;
-    std::int32_t CurrentLaneFrame = 1;  // 1-based position in the lane's list
-    std::int32_t DetailedImageReady = 0;
-    CCfaImage FrameImage;
-    std::atomic<std::int32_t> Playing{0};
-    std::atomic<std::int32_t> CurrentGeneralFrame{-1};
-    std::int32_t DisplayMode = DisplayNormal;
-    std::int32_t CalendarHidden = 0;
-    std::int32_t ResetDynamicRange = 1;
-    std::int32_t Filter = 0;  // 0 none, 1 Sharpen, 2 Sharpen strong, 3 Emboss
-    std::int32_t BlackAndWhite = 0;
-    std::int32_t PrivateNotesMode = 0;
-    ::PrintRequest PrintRequest;
+    const RecordDirectory& Records() const { return records_; }
+    const CDibImage& DetailedImage() const { return rendering_.DetailedImage(); }
+    std::int32_t Zoom() const { return rendering_.Zoom(); }
+    std::int32_t CurrentLane() const { return currentLane_; }
+    std::int32_t CurrentLaneFrame() const { return currentLaneFrame_; }
+    bool DetailedImageReady() const { return rendering_.Ready(); }
+    const CCfaImage& FrameImage() const { return rendering_.FrameImage(); }
+    bool Playing() const { return playback_.Playing(); }
+    int CurrentGeneralFrame() const { return playback_.CurrentFrame(); }
+    std::int32_t DisplayMode() const { return displayMode_; }
+    bool CalendarHidden() const { return calendarHidden_; }
+    bool ResetDynamicRange() const { return rendering_.ResetDynamicRange(); }
+    std::int32_t Filter() const { return rendering_.Filter(); }
+    bool BlackAndWhite() const { return rendering_.BlackAndWhite(); }
+    bool PrivateNotesMode() const { return privateNotesMode_; }
+    const ::PrintRequest& PrintRequest() const { return printJob_.Request(); }
 
-    CVantrelSettings& Settings() { return settings_; }
-    CCodeNoteMap& CodeNotes() { return codeNotes_; }
+    const CVantrelSettings& Settings() const { return settings_; }
+    const CCodeNoteMap& CodeNotes() const { return codeNotes_; }
 
     // The new-document step at start-up: automatic colour correction.
     void OnNewDocument();
@@ -66,6 +68,14 @@ public:
     void RemoveView(CReviewView* view);
     // Every registered view, in registration order.
     void UpdateAllViews(int hint, const CCommandHint* object = nullptr);
+    // With a hint object naming the command.
+    void UpdateAllViews(int hint, int command);
+
+    // The desktop's parts that are not services of every command: the lock
+    // around record moves and the print preview. Null (the default) means
+    // there is nothing to lock, or nowhere to start a print job.
+    void SetLoaderLock(ThumbnailLoaderLock* lock) { loaderLock_ = lock; }
+    void SetPrintPreview(PrintPreview* preview) { printJob_.SetPreview(preview); }
 
     // Rescans the root of the settings and sets up its first visible record.
     void Refresh();
@@ -82,15 +92,23 @@ public:
     const FrameEntry* CurrentGeneralFrameEntry() const;
     // Ignored unless 0 <= index < GeneralFrameCount(); notify sends hint 8.
     void SetGeneralFrame(int index, bool notify);
+    // One tick of the playback timer, on the user-interface thread.
+    void AdvancePlayback();
     // The levels of the dynamic-range control, in either order.
     void SetDisplayRange(int low, int high);
     void RebuildDetailedImage();
+    // Before a subpoena is printed: normal display, the window maximised and
+    // redrawn at once. No hint.
+    void LeaveFullScreenForPrint();
 
-    bool HasSelection() const { return Records.SelectedIndex != -1; }
+    bool HasSelection() const { return records_.SelectedIndex != -1; }
     // The frames of CurrentLane of the selected record; null without one.
     const std::vector<FrameEntry>* CurrentLaneList() const;
+    // What the print selection dialog starts from.
+    PrintSelectionInput PrintSelection() const;
 
-    // Runs a command when its update rule enables it; true when it ran.
+    // Runs a command when its update rule enables it; true when it ran. The
+    // one road of every menu item, key, pane button and context menu.
     bool OnCommand(int id);
     CommandState QueryCommand(int id) const;
     // The command table, for building menus and for the application and
@@ -102,11 +120,9 @@ private:
     void DefineCommands();
     void SetUpWithNameCheck(const std::optional<std::string>& before);
     std::optional<std::string> SelectedName() const;
-    void RenderFrame(const FrameEntry& entry);
-    void Notify(int hint, int command);
+    // The entry at CurrentLaneFrame of the current lane; null without one.
+    const FrameEntry* CurrentLaneEntry() const;
     void ChangeDisplayMode(std::int32_t mode, int command);
-    void LeaveFullScreenForPrint();
-    void SetPrintChoices(std::int32_t general, std::int32_t detailed, std::int32_t subpoena);
     int SelectedCount(int list) const;
 
     // Command handlers, each given its own id.
@@ -119,55 +135,38 @@ private:
     void OnNoteEdit(int id);
     void OnNoteDelete(int id);
     void OnRecordsListing(int id);
-    void OnColourCorrection(int id);
-    void OnColourCycle(int id);
-    void OnGamma(int id);
-    void OnFilter(int id);
-    void OnBlackAndWhite(int id);
-    void OnZoom(int id);
+    void OnDecision(int id);
+    void OnLane(int id);
     void OnFullScreen(int id);
     void OnLeaveFullScreen(int id);
-    void OnRestart(int id);
-    void OnContinue(int id);
-    void OnPause(int id);
-    void OnFirstFrame(int id);
-    void OnBackward(int id);
-    void OnForward(int id);
-    void OnLastFrame(int id);
     void OnRecordInformation(int id);
-    void OnDetailedPrint(int id);
-    void OnPrintGeneralView(int id);
-    void OnPrintDetailedView(int id);
-    void OnPrintScreen(int id);
-    void OnPrintSubpoena(int id);
 
     // Update rules, each given its own id.
     CommandState AlwaysEnabled(int id) const;
     CommandState SortRule(int id) const;
     CommandState AllDaysRule(int id) const;
     CommandState ForTheDayRule(int id) const;
+    CommandState FilterButtonRule(int id) const;
     CommandState CalendarRule(int id) const;
-    CommandState ColourRule(int id) const;
-    CommandState GammaRule(int id) const;
-    CommandState FilterRule(int id) const;
-    CommandState BlackAndWhiteRule(int id) const;
-    CommandState ZoomRule(int id) const;
+    CommandState DecisionRule(int id) const;
+    CommandState LaneRule(int id) const;
     CommandState FullScreenRule(int id) const;
-    CommandState RestartRule(int id) const;
-    CommandState ContinueRule(int id) const;
-    CommandState PauseRule(int id) const;
-    CommandState RewindRule(int id) const;
-    CommandState ForwardRule(int id) const;
-    CommandState LastFrameRule(int id) const;
     CommandState InformationRule(int id) const;
-    CommandState DetailedPrintRule(int id) const;
-    CommandState PrintGeneralViewRule(int id) const;
-    CommandState PrintDetailedViewRule(int id) const;
-    CommandState SubpoenaRule(int id) const;
 
     CVantrelSettings& settings_;
     CCodeNoteMap& codeNotes_;
     ReviewServices& services_;
+    ThumbnailLoaderLock* loaderLock_ = nullptr;
     std::vector<CReviewView*> views_;
     CommandTable commands_;
+
+    RecordDirectory records_;
+    std::int32_t currentLane_ = 1;
+    std::int32_t currentLaneFrame_ = 1;  // 1-based position in the lane's list
+    std::int32_t displayMode_ = DisplayNormal;
+    bool calendarHidden_ = false;
+    bool privateNotesMode_ = false;
+    DetailedRendering rendering_;
+    GeneralViewPlayback playback_;
+    PrintJob printJob_;
 };

@@ -25,29 +25,29 @@ SaveFileRequest ListingSaveRequest()
 
 void CVantrelDoc::OnPrivateNotesMode(int)
 {
-    const std::string question = PrivateNotesMode ? "Are you sure you want to exit this mode?"
+    const std::string question = privateNotesMode_ ? "Are you sure you want to exit this mode?"
                                                   : "Are you sure you want to enter this mode?";
     if (!services_.AskYesNo(ModeMessage + question))
         return;
-    PrivateNotesMode = PrivateNotesMode ? 0 : 1;
-    Records.NoteOrdering = PrivateNotesMode != 0;
+    privateNotesMode_ = !privateNotesMode_;
+    records_.NoteOrdering = privateNotesMode_;
     Refresh();
 }
 
 void CVantrelDoc::OnMark(int id)
 {
-    if (!PrivateNotesMode || !HasSelection())
+    if (!privateNotesMode_ || !HasSelection())
         return;
     // A missing or malformed note reads as code 0 with no text, and is replaced.
     PrivateNote note;
-    Records.ReadNote(Records.SelectedIndex, note);
-    Records.WriteNote(Records.SelectedIndex, id - ID_MARK_0, note.NoteText);
+    records_.ReadNote(records_.SelectedIndex, note);
+    records_.WriteNote(records_.SelectedIndex, id - ID_MARK_0, note.NoteText);
     UpdateAllViews(HINT_LIST);
 }
 
 void CVantrelDoc::OnMarkDelete(int id)
 {
-    if (PrivateNotesMode)
+    if (privateNotesMode_)
         OnNoteDelete(id);
 }
 
@@ -56,11 +56,11 @@ void CVantrelDoc::OnNoteEdit(int)
     if (!HasSelection())
         return;
     PrivateNote note;
-    Records.ReadNote(Records.SelectedIndex, note);
+    records_.ReadNote(records_.SelectedIndex, note);
     PrivateNoteForm form(codeNotes_, note.NoteCode, note.NoteText);
     if (!services_.RunPrivateNote(form))
         return;
-    Records.WriteNote(Records.SelectedIndex, form.Code(), form.Note());
+    records_.WriteNote(records_.SelectedIndex, form.Code(), form.Note());
     UpdateAllViews(HINT_LIST);
 }
 
@@ -68,7 +68,7 @@ void CVantrelDoc::OnNoteDelete(int)
 {
     if (!HasSelection())
         return;
-    Records.DeleteNote(Records.SelectedIndex);
+    records_.DeleteNote(records_.SelectedIndex);
     UpdateAllViews(HINT_LIST);
 }
 
@@ -76,5 +76,5 @@ void CVantrelDoc::OnRecordsListing(int)
 {
     const std::optional<std::string> path = services_.AskSavePath(ListingSaveRequest());
     if (path)
-        WriteRecordsListing(Records, codeNotes_, *path);
+        WriteRecordsListing(records_, codeNotes_, *path);
 }

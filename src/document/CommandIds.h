@@ -7,11 +7,12 @@
 // Records and modes.
 inline constexpr int ID_LEAVE_FULL_SCREEN = 114;  // Esc
 inline constexpr int ID_COLOR_CYCLE = 115;        // the detailed view's colour-correction button
+inline constexpr int ID_LANE_LEFT = 119;          // the thumbnails pane's lane buttons
+inline constexpr int ID_LANE_MIDDLE = 120;
+inline constexpr int ID_LANE_RIGHT = 121;
 inline constexpr int ID_RECDIR_FILTER_BUTTON = 122;
 inline constexpr int ID_RECORD_CONFIRM = 126;
 inline constexpr int ID_RECORD_REJECT = 127;
-inline constexpr int ID_THUMBNAILS_LOCK = 128;
-inline constexpr int ID_THUMBNAILS_UNLOCK = 129;
 inline constexpr int ID_PRIVATE_NOTES_MODE = 130;
 inline constexpr int ID_MARK_0 = 132;  // 132..141 mark with code 0..9
 inline constexpr int ID_MARK_9 = 141;
@@ -69,9 +70,6 @@ inline constexpr int ID_PRINT_SUBPOENA = 32896;
 inline constexpr int ID_FILE_NEW = 57600;
 inline constexpr int ID_FILE_OPEN = 57601;
 inline constexpr int ID_FILE_PRINT_SETUP = 57606;
-inline constexpr int ID_FILE_PRINT = 57607;
-inline constexpr int ID_FILE_PRINT_DIRECT = 57608;
-inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 inline constexpr int ID_FILE_MRU_FILE1 = 57616;  // 57616..57619, the four recent files
 inline constexpr int ID_FILE_MRU_FILE4 = 57619;
 inline constexpr int ID_EDIT_COPY = 57634;

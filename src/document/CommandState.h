@@ -1,9 +1,13 @@
 #pragma once
 
-// How a menu item or button of a command shows: enabled, and ticked.
+// How a menu item or button of a command shows: enabled, ticked, and for a
+// button whose icon follows the state, the icon to show.
 struct CommandState {
+    static constexpr int NoImage = -1;  // the button keeps the icon it has
+
     bool Enabled = false;
     bool Checked = false;
+    int Image = NoImage;
 
     bool operator==(const CommandState&) const = default;
 };

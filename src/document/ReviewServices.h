@@ -41,8 +41,6 @@ public:
     // The document's path name changed: the main window's title follows it
     // and it goes to the top of the recent-files list.
     virtual void SetPathName(const std::string& path) = 0;
-    // Posts the print preview command (57609) to the main view.
-    virtual void StartPrintPreview() = 0;
     // The main frame's full-screen form on or off.
     virtual void SetFullScreen(bool on) = 0;
     // Shows the main window maximised and repaints it at once.

@@ -1,6 +1,5 @@
 #include "platform/CBButton.h"
 
-#include "platform/CCommandTarget.h"
 #include "platform/CImageList.h"
 #include "platform/CSysColors.h"
 #include "platform/Draw3dRect.h"
@@ -43,8 +42,8 @@ CBButton::CBButton(const QString& caption, quint32 style, const QRect& rect, QWi
 
 void CBButton::SetChecked(bool checked)
 {
-    ChangeState(StateChecked, checked);
-    update();
+    if (ChangeState(StateChecked, checked))
+        update();
 }
 
 void CBButton::SetImageIndex(int index)
@@ -182,14 +181,7 @@ void CBButton::DrawIcon(QPainter& painter) const
 
 void CBButton::SendCommand(int id)
 {
-    QWidget* parent = parentWidget();
-    auto* target = dynamic_cast<CCommandTarget*>(parent);
-    if (!target)
-        return;
-    // Posted with the parent as context: a parent gone by then gets nothing.
-    QPointer<CBButton> control(this);
-    QMetaObject::invokeMethod(
-        parent, [target, id, control] { target->OnCommand(id, control.data()); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, id] { emit Command(id); }, Qt::QueuedConnection);
 }
 
 QMenu* CBButton::DropDownMenu() const
@@ -213,6 +205,7 @@ void CBButton::ShowDropDown()
     QMenu* popup = DropDownMenu();
     if (!popup)
         return;
+    emit MenuAboutToShow(popup);
     const int id = RunMenu(*popup, mapToGlobal(QPoint(0, height())));
     if (id != 0)
         SendCommand(id);

@@ -9,15 +9,17 @@ class QMenu;
 class QPainter;
 
 // The flat, self-drawn push button of all panes: an icon and an optional
-// caption, hover, pressed and owner-set checked looks, and an optional menu on
-// a separate arrow strip or on the whole button. Its clicks arrive at the
-// parent as commands with the button's control id, like menu commands.
+// caption, hover, pressed and checked looks, and an optional menu on a
+// separate arrow strip or on the whole button. A click, and a command chosen
+// in its menu, come out as Command after the current event, like a posted
+// menu command; the command binder takes them to the document and sets the
+// looks that follow the command's state.
 class CBButton : public QWidget {
     Q_OBJECT
 
 public:
     enum StateBit : quint32 {
-        StateChecked = 1,         // set by the owner
+        StateChecked = 1,         // the command's state, set by the binder
         StateDropDownPressed = 2, // the arrow strip is held down
         StatePressed = 4,         // the button part shows pressed
         StateHover = 8,           // the mouse is over the button
@@ -47,6 +49,7 @@ public:
     int ControlId() const { return m_id; }
 
     quint32 State() const { return m_state; }
+    QMenu* Menu() const { return m_menu; }
     quint32 Style() const { return m_style; }
     int ImageIndex() const { return m_imageIndex; }
     QRect DropDownRect() const { return m_dropDownRect; }
@@ -54,10 +57,17 @@ public:
     QRect ImageRect() const { return m_imageRect; }
     QRect CaptionRect() const { return m_captionRect; }
 
+signals:
+    void Command(int id);
+    // The drop-down menu is about to open: the moment to bring its items'
+    // states up to date.
+    void MenuAboutToShow(QMenu* popup);
+
 protected:
     virtual void Layout(int cx, int cy);
     virtual void Draw(QPainter& painter);
-    // Posts the command to the parent: it arrives after the current event.
+    // Posts Command: it comes out after the current event, and not at all
+    // when the button is gone by then.
     virtual void SendCommand(int id);
     // Opens the menu under the button and sends the command chosen in it.
     virtual void ShowDropDown();

@@ -26,12 +26,6 @@ void CPaneView::OnUpdate(int hint, const CCommandHint* object)
     update();
 }
 
-void CPaneView::OnCommand(int id, QWidget* control)
-{
-    if (auto* target = dynamic_cast<CCommandTarget*>(parentWidget()))
-        target->OnCommand(id, control);
-}
-
 void CPaneView::paintEvent(QPaintEvent* event)
 {
     (void)event;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "document/CReviewView.h"
-#include "platform/CCommandTarget.h"
 
 #include <QWidget>
 
@@ -10,9 +9,8 @@ class CVantrelDoc;
 // A working pane of the main view: a child window with a window name and a
 // control id, registered with the document by its creator. It never erases
 // its background; until a pane draws its own contents, its whole area is the
-// button face inside a sunken frame. Commands it does not handle go to its
-// parent, as menu commands would.
-class CPaneView : public QWidget, public CReviewView, public CCommandTarget {
+// button face inside a sunken frame.
+class CPaneView : public QWidget, public CReviewView {
     Q_OBJECT
 
 public:
@@ -24,7 +22,6 @@ public:
 
     // Every hint repaints the pane.
     void OnUpdate(int hint, const CCommandHint* object) override;
-    void OnCommand(int id, QWidget* control) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,7 +1,5 @@
 #include "platform/CQtReviewServices.h"
 
-#include "document/CommandIds.h"
-#include "platform/CCommandTarget.h"
 #include "platform/CFrameHost.h"
 #include "platform/CRecentFileList.h"
 #include "platform/ShowMessageBox.h"
@@ -53,10 +51,9 @@ CQtReviewServices::CQtReviewServices(CRecentFileList& recentFiles) : m_recentFil
         application->installEventFilter(this);
 }
 
-void CQtReviewServices::SetWindows(CFrameHost* frame, QWidget* view)
+void CQtReviewServices::SetFrame(CFrameHost* frame)
 {
     m_frame = frame;
-    m_view = view;
 }
 
 QWidget* CQtReviewServices::Owner() const
@@ -135,17 +132,6 @@ void CQtReviewServices::SetPathName(const std::string& path)
     if (m_frame)
         m_frame->SetDocumentTitle(display);
     m_recentFiles.Add(display);
-}
-
-void CQtReviewServices::StartPrintPreview()
-{
-    auto* target = dynamic_cast<CCommandTarget*>(m_view);
-    if (!target)
-        return;
-    // Posted, with the view as context: the preview opens after the command
-    // that asked for it is done, and not at all when the view is gone by then.
-    QMetaObject::invokeMethod(
-        m_view, [target] { target->OnCommand(ID_FILE_PRINT_PREVIEW, nullptr); }, Qt::QueuedConnection);
 }
 
 void CQtReviewServices::SetFullScreen(bool on)

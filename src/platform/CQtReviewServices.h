@@ -17,9 +17,9 @@ class CQtReviewServices : public QObject, public ReviewServices {
 public:
     explicit CQtReviewServices(CRecentFileList& recentFiles);
 
-    // The windows appear after the services are made: the frame owns the
-    // boxes and takes the title, the view receives print preview.
-    void SetWindows(CFrameHost* frame, QWidget* view);
+    // The main window appears after the services are made: it owns the
+    // boxes and takes the title.
+    void SetFrame(CFrameHost* frame);
 
     bool AskYesNo(const std::string& text) override;
     void ShowMessage(const std::string& text, MessageIcon icon) override;
@@ -33,7 +33,6 @@ public:
     void EndWaitCursor() override;
 
     void SetPathName(const std::string& path) override;
-    void StartPrintPreview() override;
     void SetFullScreen(bool on) override;
     void ShowMaximizedAndRedraw() override;
     bool PumpWaitingMessages() override;
@@ -48,6 +47,5 @@ private:
 
     CRecentFileList& m_recentFiles;
     CFrameHost* m_frame = nullptr;
-    QWidget* m_view = nullptr;
     bool m_quitting = false;
 };

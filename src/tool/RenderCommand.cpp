@@ -1,6 +1,9 @@
 #include "tool/RenderCommand.h"
 
-#include "tool/DetailedRendering.h"
+#include "config/CVantrelSettings.h"
+#include "document/RenderLaneFrame.h"
+#include "imaging/CCfaImage.h"
+#include "imaging/CDibImage.h"
 #include "tool/PictureFile.h"
 #include "tool/ToolOutput.h"
 #include "tool/UsageError.h"
@@ -10,17 +13,28 @@
 
 namespace {
 
-DetailedViewSettings ViewSettings(const CommandLine& arguments)
+// The frame as a new document's refresh leaves it: automatic colour
+// correction, gamma off, the cuts of the settings; then the options.
+void SetUpFrame(const CommandLine& arguments, CCfaImage& frame)
 {
-    DetailedViewSettings settings;
+    frame.HighCut = CVantrelSettings::ClipBright;
+    frame.LowCut = CVantrelSettings::ClipDark;
+    frame.Correction = 3;
     if (auto text = arguments.Value("--correction"))
-        settings.Correction = static_cast<int32_t>(ParseInteger(*text, 0, 3, "--correction"));
+        frame.Correction = static_cast<int32_t>(ParseInteger(*text, 0, 3, "--correction"));
     if (auto text = arguments.Value("--gamma"))
-        settings.Gamma = ParseNonNegative(*text, "--gamma");
+        frame.Gamma = ParseNonNegative(*text, "--gamma");
+}
+
+// As a record opened on the frame renders it: with an automatic display range.
+LaneRendering Rendering(const CommandLine& arguments)
+{
+    LaneRendering how;
+    how.AutoWindow = true;
     if (auto text = arguments.Value("--filter"))
-        settings.Filter = static_cast<int>(ParseInteger(*text, 0, 3, "--filter"));
-    settings.BlackAndWhite = arguments.Has("--grey");
-    return settings;
+        how.Filter = static_cast<int32_t>(ParseInteger(*text, 0, 3, "--filter"));
+    how.BlackAndWhite = arguments.Has("--grey");
+    return how;
 }
 
 // "LOW:HIGH", two sensor levels in either order.
@@ -54,30 +68,35 @@ int RenderCommand::Run(const CommandLine& arguments, ToolEnvironment&) const
     PictureFormat format{};
     if (!PictureFormatFor(outPath, format))
         throw UsageError("OUT must end in .ppm or .png: '" + outPath + "'");
-    const DetailedViewSettings settings = ViewSettings(arguments);
     const auto window = arguments.Value("--window");
-    const auto levels = window ? std::optional(WindowLevels(*window)) : std::nullopt;
+    const std::pair<int, int> levels = window ? WindowLevels(*window) : std::pair(0, 0);
 
-    DetailedRendering rendering(framePath, settings);
-    if (!rendering.Rebuild()) {
+    CCfaImage frame;
+    SetUpFrame(arguments, frame);
+    LaneRendering how = Rendering(arguments);
+    CDibImage picture;
+    const LaneRenderResult first = RenderLaneFrame(frame, framePath, how, picture);
+    if (first != LaneRenderResult::Rendered) {
         // A frame that was read but is too small to have a visible area.
-        return Fail(framePath + (rendering.Frame().Samples() ? ": the frame has no visible picture"
-                                                             : ": cannot read the lane frame"));
+        return Fail(framePath + (first == LaneRenderResult::NoPicture ? ": the frame has no visible picture"
+                                                                     : ": cannot read the lane frame"));
     }
-    if (levels)
-        rendering.SetDisplayRange(levels->first, levels->second);
-    if (!rendering.Ready())
-        return Fail(framePath + ": cannot read the lane frame");
-    if (!WritePictureFile(rendering.Picture(), format, outPath))
+    if (window) {
+        // As the dynamic-range control sets it: the frame is read and rendered again.
+        frame.SetWindow(static_cast<uint16_t>(levels.first), static_cast<uint16_t>(levels.second));
+        how.AutoWindow = false;
+        if (RenderLaneFrame(frame, framePath, how, picture) != LaneRenderResult::Rendered)
+            return Fail(framePath + ": cannot read the lane frame");
+    }
+    if (!WritePictureFile(picture, format, outPath))
         return Fail(outPath + ": cannot write the picture");
     if (arguments.Has("--stats"))
-        PrintStats(rendering);
+        PrintStats(frame);
     return ExitSuccess;
 }
 
-void RenderCommand::PrintStats(const DetailedRendering& rendering)
+void RenderCommand::PrintStats(const CCfaImage& frame)
 {
-    const CCfaImage& frame = rendering.Frame();
     const ImageSize visible = frame.GetVisibleSize();
     PrintFields({"size", Number(frame.Width()), Number(frame.Height()), "visible",
                  Number(visible.width), Number(visible.height), "levels", Number(frame.MinLevel),

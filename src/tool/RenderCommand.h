@@ -2,7 +2,7 @@
 
 #include "tool/ToolCommand.h"
 
-class DetailedRendering;
+class CCfaImage;
 
 // `render FRAME OUT`: a lane frame as the detailed view shows it right after a
 // record is opened on it, written as a PPM or PNG picture.
@@ -20,5 +20,5 @@ public:
     int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;
 
 private:
-    static void PrintStats(const DetailedRendering& rendering);
+    static void PrintStats(const CCfaImage& frame);
 };

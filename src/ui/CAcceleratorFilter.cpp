@@ -1,7 +1,7 @@
 #include "ui/CAcceleratorFilter.h"
 
 #include "document/Accelerator.h"
-#include "document/CommandTable.h"
+#include "document/CVantrelDoc.h"
 #include "platform/MatchesKeyStroke.h"
 
 #include <QAbstractSpinBox>
@@ -40,8 +40,8 @@ bool IsEditingKey(const KeyStroke& keys)
 
 }  // namespace
 
-CAcceleratorFilter::CAcceleratorFilter(const CommandTable& commands, QWidget& frame)
-    : QObject(&frame), m_commands(commands), m_frame(frame)
+CAcceleratorFilter::CAcceleratorFilter(CVantrelDoc& document, QWidget& frame)
+    : QObject(&frame), m_document(document), m_frame(frame)
 {
     // Key events go to the focused control, so only the application sees
     // every one of them before the controls do.
@@ -61,7 +61,7 @@ bool CAcceleratorFilter::eventFilter(QObject* watched, QEvent* event)
     // the command runs on the key press that follows.
     key->accept();
     if (type == QEvent::KeyPress)
-        m_commands.Run(command);
+        m_document.OnCommand(command);
     return true;
 }
 
@@ -75,7 +75,7 @@ int CAcceleratorFilter::CommandFor(QObject* receiver, const QKeyEvent& event) co
         if (!MatchesKeyStroke(row.Keys, event))
             continue;
         // A disabled command's key goes on to the control, as if unbound.
-        return Applies(row.Keys) && m_commands.Query(row.Command).Enabled ? row.Command : 0;
+        return Applies(row.Keys) && m_document.QueryCommand(row.Command).Enabled ? row.Command : 0;
     }
     return 0;
 }

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-class CommandTable;
+class CVantrelDoc;
 struct KeyStroke;
 class QKeyEvent;
 class QWidget;
@@ -16,8 +16,8 @@ class CAcceleratorFilter : public QObject {
     Q_OBJECT
 
 public:
-    // commands runs the commands; frame is the window the keys belong to.
-    CAcceleratorFilter(const CommandTable& commands, QWidget& frame);
+    // The document runs the commands; frame is the window the keys belong to.
+    CAcceleratorFilter(CVantrelDoc& document, QWidget& frame);
 
     // The mark keys (digits and minus) work only while this control or one
     // inside it has the focus.
@@ -32,7 +32,7 @@ private:
     bool Applies(const KeyStroke& keys) const;
     bool InCharacterTarget() const;
 
-    const CommandTable& m_commands;
+    CVantrelDoc& m_document;
     QWidget& m_frame;
     QPointer<QWidget> m_characterTarget;
 };

@@ -1,6 +1,7 @@
 #include "ui/CMainFrame.h"
 
 #include "document/CVantrelDoc.h"
+#include "platform/CCommandBinder.h"
 #include "ui/CAcceleratorFilter.h"
 #include "ui/CMainMenu.h"
 #include "ui/CRecordDirectoryPane.h"
@@ -11,13 +12,13 @@
 
 CMainFrame::CMainFrame(CVantrelDoc& document, const CRecentFileList& recentFiles)
     : m_document(document),
+      m_binder(new CCommandBinder(document, this)),
       m_view(new CVantrelView(document, this)),
-      m_menu(new CMainMenu(*menuBar(), document.Commands(), recentFiles, *this, this)),
-      m_accelerators(new CAcceleratorFilter(document.Commands(), *this))
+      m_menu(new CMainMenu(*menuBar(), recentFiles, *m_binder, this)),
+      m_accelerators(new CAcceleratorFilter(document, *this))
 {
     setCentralWidget(m_view);
     setMinimumSize(MinimumWidth, MinimumHeight);
-    m_document.AddView(m_menu);
     QWidget* list = m_view->RecordsPane()->RecordsList();
     m_accelerators->SetCharacterTarget(list);
     // The officer starts in the records list, where the mark keys work.
@@ -25,26 +26,11 @@ CMainFrame::CMainFrame(CVantrelDoc& document, const CRecentFileList& recentFiles
     SetDocumentTitle(QStringLiteral("Vantrel"));
 }
 
-CMainFrame::~CMainFrame()
-{
-    m_document.RemoveView(m_menu);
-}
-
-void CMainFrame::OnCommand(int id, QWidget* control)
-{
-    (void)control;
-    if (!m_view->OnViewCommand(id))
-        m_document.OnCommand(id);
-}
-
-void CMainFrame::OnInitMenuPopup(QMenu& popup)
-{
-    m_menu->UpdateStates(popup);
-}
+CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::PostCommand(int id)
 {
-    QMetaObject::invokeMethod(this, [this, id] { OnCommand(id, nullptr); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, id] { m_document.OnCommand(id); }, Qt::QueuedConnection);
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title)
@@ -54,9 +40,8 @@ void CMainFrame::SetDocumentTitle(const QString& title)
 
 void CMainFrame::SetFullScreen(bool on)
 {
-    if (on == m_fullScreen)
+    if (on == IsFullScreen())
         return;
-    m_fullScreen = on;
     if (on) {
         m_savedState = windowState();
         m_savedGeometry = geometry();

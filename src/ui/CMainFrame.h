@@ -1,21 +1,22 @@
 #pragma once
 
-#include "platform/CCommandTarget.h"
 #include "platform/CFrameHost.h"
 
 #include <QMainWindow>
 #include <QRect>
 
 class CAcceleratorFilter;
+class CCommandBinder;
 class CMainMenu;
 class CRecentFileList;
 class CVantrelDoc;
 class CVantrelView;
 
 // The one top-level window: the main menu over the main view, no toolbar,
-// no status bar. Menu commands and accelerators reach the document through
-// it; full-screen form hides caption, border and menu.
-class CMainFrame : public QMainWindow, public CCommandTarget, public CFrameHost {
+// no status bar. It owns the command binder that takes menu items and pane
+// buttons to the document, and the accelerator filter that takes the keys
+// there; full-screen form hides caption, border and menu.
+class CMainFrame : public QMainWindow, public CFrameHost {
     Q_OBJECT
 
 public:
@@ -27,12 +28,10 @@ public:
     ~CMainFrame() override;
 
     CVantrelView* View() const { return m_view; }
-    bool IsFullScreen() const { return m_fullScreen; }
+    CCommandBinder& Binder() const { return *m_binder; }
+    bool IsFullScreen() const { return windowState().testFlag(Qt::WindowFullScreen); }
 
-    // Asks the document; the main view handles what the document hands on.
-    void OnCommand(int id, QWidget* control) override;
-    void OnInitMenuPopup(QMenu& popup) override;
-    // Posts a command, as a menu would after the current event.
+    // Runs a command after the current event, as a posted menu command.
     void PostCommand(int id);
 
     QWidget* FrameWidget() override { return this; }
@@ -45,10 +44,10 @@ public:
 
 private:
     CVantrelDoc& m_document;
+    CCommandBinder* m_binder;
     CVantrelView* m_view;
     CMainMenu* m_menu;
     CAcceleratorFilter* m_accelerators;
-    bool m_fullScreen = false;
     Qt::WindowStates m_savedState;
     QRect m_savedGeometry;
 };

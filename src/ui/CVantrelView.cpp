@@ -1,7 +1,6 @@
 #include "ui/CVantrelView.h"
 
 #include "document/CVantrelDoc.h"
-#include "document/CommandIds.h"
 #include "document/UpdateHints.h"
 #include "platform/ShowMessageBox.h"
 #include "ui/CRecordDirectoryPane.h"
@@ -29,10 +28,14 @@ CVantrelView::CVantrelView(CVantrelDoc& document, QWidget* parent) : QWidget(par
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_document.AddView(this);
     CreatePanes();
+    m_document.SetPrintPreview(this);
+    m_document.SetLoaderLock(m_thumbPane);
 }
 
 CVantrelView::~CVantrelView()
 {
+    m_document.SetLoaderLock(nullptr);
+    m_document.SetPrintPreview(nullptr);
     m_document.RemoveView(this);
 }
 
@@ -52,7 +55,7 @@ void CVantrelView::CreatePanes()
 
 void CVantrelView::LayoutPanes(int cx, int cy)
 {
-    switch (m_document.DisplayMode) {
+    switch (m_document.DisplayMode()) {
     case CVantrelDoc::DisplayNormal:
         Place(m_slidePane, 0, 0, SlideWidth, SlideHeight);
         Place(m_recordsPane, 0, SlideHeight, SlideWidth, cy - SlideHeight);
@@ -94,31 +97,9 @@ void CVantrelView::OnUpdate(int hint, const CCommandHint* object)
     update();
 }
 
-void CVantrelView::OnCommand(int id, QWidget* control)
+void CVantrelView::StartPrintPreview()
 {
-    if (OnViewCommand(id))
-        return;
-    if (auto* target = dynamic_cast<CCommandTarget*>(parentWidget()))
-        target->OnCommand(id, control);
-}
-
-bool CVantrelView::OnViewCommand(int id)
-{
-    switch (id) {
-    case ID_THUMBNAILS_LOCK:
-        if (m_thumbPane)
-            m_thumbPane->LockLoader();
-        return true;
-    case ID_THUMBNAILS_UNLOCK:
-        if (m_thumbPane)
-            m_thumbPane->UnlockLoader();
-        return true;
-    case ID_FILE_PRINT_PREVIEW:
-        OnFilePrintPreview();
-        return true;
-    default:
-        return false;
-    }
+    QMetaObject::invokeMethod(this, [this] { OnFilePrintPreview(); }, Qt::QueuedConnection);
 }
 
 // Printing is not part of the program yet; a print command says so rather

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/CReviewView.h"
-#include "platform/CCommandTarget.h"
+#include "document/PrintPreview.h"
 
 #include <QWidget>
 
@@ -12,8 +12,9 @@ class CThumbPane;
 class CVantrelDoc;
 
 // The main view: a container of the four working panes that places them by
-// the display mode. It draws nothing itself; the panes cover it.
-class CVantrelView : public QWidget, public CReviewView, public CCommandTarget {
+// the display mode, and where print jobs open their preview. It draws nothing
+// itself; the panes cover it.
+class CVantrelView : public QWidget, public CReviewView, public PrintPreview {
     Q_OBJECT
 
 public:
@@ -30,10 +31,9 @@ public:
 
     // Hints 0 and 16 lay the panes out anew; every hint repaints.
     void OnUpdate(int hint, const CCommandHint* object) override;
-    // Its own commands; the others go on to the frame.
-    void OnCommand(int id, QWidget* control) override;
-    // Runs id when it is one of the view's own commands; false otherwise.
-    bool OnViewCommand(int id);
+    // Opens the preview after the current event, and not at all when the
+    // view is gone by then.
+    void StartPrintPreview() override;
 
     CSlidePane* SlidePane() const { return m_slidePane; }
     CRecordDirectoryPane* RecordsPane() const { return m_recordsPane; }

@@ -7,10 +7,10 @@ CThumbPane::CThumbPane(CVantrelDoc& document, QWidget* parent)
 
 // The pane has no loader thread yet, so there is nothing to hold off: a move
 // may go ahead at once.
-void CThumbPane::LockLoader()
+void CThumbPane::Lock()
 {
 }
 
-void CThumbPane::UnlockLoader()
+void CThumbPane::Unlock()
 {
 }

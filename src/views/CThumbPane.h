@@ -1,9 +1,11 @@
 #pragma once
 
+#include "document/ThumbnailLoaderLock.h"
 #include "platform/CPaneView.h"
 
-// The strip of lane-frame thumbnails under the detailed view.
-class CThumbPane : public CPaneView {
+// The strip of lane-frame thumbnails under the detailed view. Its loader is
+// held off its files while a record directory moves.
+class CThumbPane : public CPaneView, public ThumbnailLoaderLock {
     Q_OBJECT
 
 public:
@@ -11,8 +13,6 @@ public:
 
     CThumbPane(CVantrelDoc& document, QWidget* parent);
 
-    // Held around every move of a record directory, so that the thumbnail
-    // loader has no file of the record open meanwhile.
-    void LockLoader();
-    void UnlockLoader();
+    void Lock() override;
+    void Unlock() override;
 };

@@ -1,14 +1,11 @@
 // The image button on a shown window: its layout, its looks, its mouse rules
 // and where its commands go.
 
-#include "platform/CCommandTarget.h"
 #include "platform/CImageList.h"
 #include "platform/CBButton.h"
-#include "platform/CBFrameButton.h"
 
 #include <QMenu>
 #include <QPainter>
-#include <QPointer>
 // Mouse events take the window system's road (enter, leave, the press grab), as a real pointer's do.
 #define QTEST_QPA_MOUSE_HANDLING
 #include <QTest>
@@ -26,20 +23,22 @@ const QColor kFace(200, 200, 200), kLight(250, 250, 250), kDark(90, 90, 90), kTe
 constexpr quint32 kDrop = CBButton::StyleDropDown, kBelow = CBButton::StyleCaptionBelow;
 constexpr quint32 kBottom = CBButton::StyleDropDownBottom;
 
-using Sent = std::vector<std::pair<int, QWidget*>>;  // command ids and their controls
+using Sent = std::vector<int>;  // command ids
 
-// Records the commands it gets, and the state bits of the watched button as each arrives.
-class CommandRecorder : public QWidget, public CCommandTarget {
+// The window the buttons sit in. It records the commands they send, the state
+// bits of the sender as each arrives, and the menus they are about to open.
+class CommandRecorder : public QWidget {
 public:
-    void OnCommand(int id, QWidget* control) override
+    void Watch(CBButton& button)
     {
-        commands.push_back({id, control});
-        states.push_back(watched ? watched->State() : 0);
+        connect(&button, &CBButton::Command, this, [this, &button](int id) {
+            commands.push_back(id);
+            states.push_back(button.State());
+        });
+        connect(&button, &CBButton::MenuAboutToShow, this, [this](QMenu*) { ++preparedMenus; });
     }
-    void OnInitMenuPopup(QMenu&) override { ++preparedMenus; }
     Sent commands;
     std::vector<quint32> states;
-    QPointer<CBButton> watched;
     int preparedMenus = 0;
 };
 
@@ -85,7 +84,7 @@ protected:
         auto button = std::make_unique<B>(QString(), style, QRect(QPoint(20, 20), size), parent ? parent : &window,
                                           kId);
         button->AttachMenu(menu);
-        window.watched = button.get();
+        window.Watch(*button);
         return button;
     }
 
@@ -192,7 +191,7 @@ TEST_F(ButtonTest, ClickIsSentOnReleaseAndOnlyOverTheButton)
     QTest::mouseMove(button.get(), QPoint(10, 10));
     EXPECT_NE(button->State() & CBButton::StatePressed, 0u) << "coming back restores it";
     QTest::mouseRelease(button.get(), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(Commands(), (Sent{{kId, button.get()}}));
+    EXPECT_EQ(Commands(), (Sent{kId}));
     EXPECT_EQ(window.states[0] & CBButton::StatePressed, 0u) << "posted: it arrives after the pressed look is gone";
     EXPECT_EQ(button->State(), CBButton::StateHover);
 
@@ -214,8 +213,8 @@ TEST_F(ButtonTest, StripOpensItsMenuAndAWholeButtonMenuReplacesTheClick)
     EXPECT_EQ(strip->shownAt, strip->mapToGlobal(QPoint(0, 22))) << "at the bottom-left corner";
     EXPECT_EQ(strip->stateDuringMenu, CBButton::StateDropDownPressed | CBButton::StateHover) << "the strip pressed";
     Click(strip.get(), QPoint(10, 10));
-    EXPECT_EQ(Commands(), (Sent{{32877, strip.get()}, {kId, strip.get()}}));
-    EXPECT_EQ(window.preparedMenus, 0) << "the button owns its menu";
+    EXPECT_EQ(Commands(), (Sent{32877, kId}));
+    EXPECT_EQ(window.preparedMenus, 1) << "its items are brought up to date as it opens";
 
     QMenu popup;
     popup.addAction("recent")->setData(57616);
@@ -227,23 +226,8 @@ TEST_F(ButtonTest, StripOpensItsMenuAndAWholeButtonMenuReplacesTheClick)
         EXPECT_EQ(whole->shown, &popup) << "opened on the press, the menu itself when it has no submenus";
         EXPECT_EQ(whole->stateDuringMenu & CBButton::StatePressed, CBButton::StatePressed);
         QTest::mouseRelease(whole.get(), Qt::LeftButton, {}, QPoint(10, 10));
-        EXPECT_EQ(Commands(), (choice ? Sent{{choice, whole.get()}} : Sent{}));
+        EXPECT_EQ(Commands(), (choice ? Sent{choice} : Sent{}));
     }
-}
-
-TEST_F(ButtonTest, FrameButtonDeliversAtOnceToTheFrameWhichPreparesItsMenu)
-{
-    QWidget pane(&window);  // the frame is the top-level window, not the parent
-    pane.setGeometry(0, 0, 300, 200);
-    pane.show();
-    menuBar.addMenu("&Color correction")->addAction("1. &Day")->setData(32813);
-    const auto button = Make<Observed<CBFrameButton>>(kDrop, {80, 22}, &menuBar, &pane);
-    button->nextChoice = 32813;
-    Click(button.get(), QPoint(10, 10));
-    Click(button.get(), QPoint(75, 10));
-    EXPECT_EQ(window.preparedMenus, 1);
-    EXPECT_EQ(window.commands, (Sent{{kId, nullptr}, {32813, nullptr}})) << "as menu commands";
-    EXPECT_NE(window.states[0] & CBButton::StatePressed, 0u) << "sent at once, while the release is handled";
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include <QMenuBar>
 #include <QScreen>
+#include <QTest>
 
 #include <array>
 
@@ -50,9 +51,11 @@ TEST(MainViewLayoutTest, EveryModeKeepsItsPlacesAtEverySize)
     ReviewWindow window;
     window.Frame->show();
     const CVantrelView& view = *window.Frame->View();
+    // The keys that switch to each mode: Esc, F10, F9.
+    const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_F10, Qt::Key_F9};
     for (int mode : {0, 1, 2, 0}) {
-        window.Document->DisplayMode = mode;
-        window.Document->UpdateAllViews(HINT_DISPLAY);
+        QTest::keyClick(window.Frame.get(), keys[mode]);
+        ASSERT_EQ(window.Document->DisplayMode(), mode);
         for (const QSize& size : {QSize(1280, 1024), QSize(1600, 700), QSize(100, 100)}) {
             window.Frame->resize(size);
             EXPECT_EQ(Actual(view), Expected(mode, view.size())) << "mode " << mode << ", " << view.width();

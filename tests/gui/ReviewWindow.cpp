@@ -1,6 +1,5 @@
 #include "ReviewWindow.h"
 
-#include "ui/CVantrelView.h"
 
 namespace shelltest {
 
@@ -10,7 +9,7 @@ ReviewWindow::ReviewWindow()
     Document = std::make_unique<CVantrelDoc>(Settings, CodeNotes, Services);
     Document->OnNewDocument();
     Frame = std::make_unique<CMainFrame>(*Document, RecentFiles);
-    Services.SetWindows(Frame.get(), Frame->View());
+    Services.SetFrame(Frame.get());
 }
 
 }  // namespace shelltest

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "document/PrintPreview.h"
 #include "document/PrintSelectionForm.h"
 #include "document/RecordInformation.h"
 #include "document/ReviewServices.h"
+#include "document/ThumbnailLoaderLock.h"
 
 #include <deque>
 #include <functional>
@@ -14,9 +16,9 @@ namespace testsupport {
 
 // The desktop as a script: each question and dialog takes the next answer
 // from its queue (an empty queue answers No or Cancel); a dialog's script
-// plays the user on the form and returns OK or Cancel. Window requests are
-// logged in Events in the order they came.
-class FakeReviewServices : public ReviewServices {
+// plays the user on the form and returns OK or Cancel. Window requests, print
+// previews and the loader lock are logged in Events in the order they came.
+class FakeReviewServices : public ReviewServices, public PrintPreview, public ThumbnailLoaderLock {
 public:
     std::deque<bool> Answers;
     std::deque<std::optional<std::string>> SavePaths;
@@ -56,6 +58,8 @@ public:
     void EndWaitCursor() override {}
     void SetPathName(const std::string& path) override { Events.push_back("SetPathName " + path); }
     void StartPrintPreview() override { Events.push_back("StartPrintPreview"); }
+    void Lock() override { Events.push_back("Lock"); }
+    void Unlock() override { Events.push_back("Unlock"); }
     void SetFullScreen(bool on) override { Events.push_back(on ? "SetFullScreen(1)" : "SetFullScreen(0)"); }
     void ShowMaximizedAndRedraw() override { Events.push_back("ShowMaximizedAndRedraw"); }
     bool PumpWaitingMessages() override

@@ -51,20 +51,20 @@ TEST_F(DocumentHints, LaneChangeSendsColourBeforeRenderingWithAFreshRangeThenIma
 {
     AddRecord(0, {2, 2, 0});
     Open();
-    const auto window = [&] { return std::pair<int, int>(doc->FrameImage.WindowLow, doc->FrameImage.WindowHigh); };
-    const std::string left = doc->FrameImage.FileName();
+    const auto window = [&] { return std::pair<int, int>(doc->FrameImage().WindowLow, doc->FrameImage().WindowHigh); };
+    const std::string left = doc->FrameImage().FileName();
     doc->SetDisplayRange(20, 10);
     EXPECT_EQ(window(), std::pair(10, 20));
     std::vector<std::string> shownAtHint;
-    view.OnEach = [&] { shownAtHint.push_back(doc->FrameImage.FileName()); };
+    view.OnEach = [&] { shownAtHint.push_back(doc->FrameImage().FileName()); };
     doc->SetLane(2);
     EXPECT_EQ(shownAtHint, (std::vector<std::string>{left, LanePath(2, 1)}));
     // Middle-lane samples lie at 700..955: an automatic window, not the kept one.
-    EXPECT_GT(doc->FrameImage.WindowHigh, 900);
+    EXPECT_GT(doc->FrameImage().WindowHigh, 900);
 
     doc->SetDisplayRange(750, 800);
     doc->SetLaneFrame(2);
-    EXPECT_EQ(doc->FrameImage.FileName(), LanePath(2, 2));
+    EXPECT_EQ(doc->FrameImage().FileName(), LanePath(2, 2));
     EXPECT_EQ(window(), std::pair(750, 800)) << "another frame of the same lane keeps the range";
 }
 
@@ -87,12 +87,12 @@ TEST_F(DocumentHints, RecordsOpenOnKeptOrClampedPositions)
     };
     for (const auto& s : steps) {
         s.change(*doc);
-        EXPECT_EQ((std::array{doc->CurrentLane, doc->CurrentLaneFrame, doc->CurrentGeneralFrame.load()}),
+        EXPECT_EQ((std::array{doc->CurrentLane(), doc->CurrentLaneFrame(), doc->CurrentGeneralFrame()}),
                   (std::array{s.lane, s.frame, s.general}))
             << s.step;
-        EXPECT_EQ(doc->DetailedImageReady, s.frame > 0) << s.step;
+        EXPECT_EQ(doc->DetailedImageReady(), s.frame > 0) << s.step;
         if (s.frame > 0) {
-            EXPECT_EQ(doc->FrameImage.FileName(), LanePath(s.lane, s.frame)) << s.step;
+            EXPECT_EQ(doc->FrameImage().FileName(), LanePath(s.lane, s.frame)) << s.step;
         }
     }
 }

@@ -32,10 +32,10 @@ TEST_F(NoteCommands, ModeQuestionYesSwitchesAndRefreshesNoChangesNothing)
         services.Answers.push_back(s.yes);
         doc->OnCommand(ID_PRIVATE_NOTES_MODE);
         EXPECT_EQ(services.Questions.back(), text + s.question + " this mode?");
-        EXPECT_EQ(doc->PrivateNotesMode, s.modeAfter);
-        EXPECT_EQ(doc->Records.NoteOrdering, s.modeAfter == 1);
+        EXPECT_EQ(doc->PrivateNotesMode(), s.modeAfter == 1);
+        EXPECT_EQ(doc->Records().NoteOrdering, s.modeAfter == 1);
         EXPECT_EQ(view.Hints(), s.yes ? std::vector<int>{HINT_ALL} : std::vector<int>{});
-        EXPECT_EQ(doc->Records.SelectedIndex, s.yes ? 0 : 1) << "a refresh starts from the first row";
+        EXPECT_EQ(doc->Records().SelectedIndex, s.yes ? 0 : 1) << "a refresh starts from the first row";
     }
 }
 

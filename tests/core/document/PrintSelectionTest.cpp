@@ -119,31 +119,45 @@ TEST_F(PrintCommands, PrintCommandsFillTheRequestAndStartThePreview)
 {
     AddRecord(0, {2, 0, 1}, 4);
     Open();
+    // Every choice on, through the dialog, then general full screen.
+    const auto chooseEverything = [&] {
+        services.PrintScripts.push_back([](Form& form) {
+            form.ClickGeneralChoice(Form::IDC_GENERAL_ALL);
+            form.ClickDetailedChoice(Form::IDC_DETAILED_PARTIAL);
+            form.SetLaneChecked(Form::IDC_LEFT_LANE, true);
+            form.SetPrintRecordsList(true);
+            form.SetPrintSubpoena(true);
+            return true;
+        });
+        EXPECT_TRUE(doc->OnCommand(ID_DETAILED_PRINT));
+        if (doc->DisplayMode() != CVantrelDoc::DisplayGeneralFullScreen) {
+            EXPECT_TRUE(doc->OnCommand(ID_GENERAL_FULL_SCREEN));
+        }
+        Forget();
+    };
     const struct { int id; std::array<int, 5> general_detailed_list_subpoena_screen; } cases[] = {
         {ID_PRINT_GENERAL_VIEW, {1, 0, 0, 0, 0}}, {ID_PRINT_DETAILED_VIEW, {0, 1, 0, 0, 0}},
         {ID_PRINT_SCREEN, {3, 2, 1, 1, 1}}, {ID_PRINT_SUBPOENA, {0, 0, 0, 1, 0}}};
+    const PrintRequest& r = doc->PrintRequest();
     for (const auto& c : cases) {
-        PrintRequest& r = doc->PrintRequest;
-        r.GeneralChoice = 3, r.DetailedChoice = 2, r.PrintRecordsList = 1, r.PrintSubpoena = 1, r.PrintScreen = 0;
-        doc->DisplayMode = CVantrelDoc::DisplayGeneralFullScreen;
-        Forget();
+        chooseEverything();
         EXPECT_TRUE(doc->OnCommand(c.id));
         EXPECT_EQ((std::array{r.GeneralChoice, r.DetailedChoice, r.PrintRecordsList, r.PrintSubpoena, r.PrintScreen}),
                   c.general_detailed_list_subpoena_screen)
             << c.id;
-        EXPECT_EQ(r.RecordIndex, PrintRequest::NeverPrepared) << "only the dialog prepares a record";
+        EXPECT_EQ(r.RecordIndex, 0) << "only the dialog prepares a record";
         const bool subpoena = c.id == ID_PRINT_SUBPOENA;
         EXPECT_EQ(services.Events.size(), subpoena ? 3u : 1u) << c.id;
-        EXPECT_EQ(doc->DisplayMode == CVantrelDoc::DisplayNormal, subpoena) << "a subpoena leaves full screen";
+        EXPECT_EQ(doc->DisplayMode() == CVantrelDoc::DisplayNormal, subpoena) << "a subpoena leaves full screen";
     }
     EXPECT_EQ(services.Events,
               (std::vector<std::string>{"SetFullScreen(0)", "ShowMaximizedAndRedraw", "StartPrintPreview"}));
 
     // Detailed print writes back only a confirmed valid choice.
-    doc->PrintRequest = {};
-    doc->PrintRequest.PrintScreen = 1;
+    Open();
+    EXPECT_TRUE(doc->OnCommand(ID_PRINT_SCREEN));
+    EXPECT_TRUE(doc->OnCommand(ID_DETAILED_FULL_SCREEN));
     Forget();
-    doc->DisplayMode = CVantrelDoc::DisplayDetailedFullScreen;
     PrintRequest shown;
     services.PrintScripts.push_back([&](Form& form) {
         shown = form.Request();
@@ -158,7 +172,7 @@ TEST_F(PrintCommands, PrintCommandsFillTheRequestAndStartThePreview)
     });
     for (int refused = 0; refused < 2; ++refused) {
         EXPECT_TRUE(doc->OnCommand(ID_DETAILED_PRINT));
-        EXPECT_EQ(doc->PrintRequest, PrintRequest{}) << "cancelled or invalid: only PrintScreen was cleared";
+        EXPECT_EQ(doc->PrintRequest(), PrintRequest{}) << "cancelled or invalid: only PrintScreen was cleared";
     }
     EXPECT_EQ(shown.PrintScreen, 0) << "cleared before the dialog opens";
     EXPECT_EQ(shown.FrameCount, (Counts{4, 2, 0, 1}));
@@ -172,9 +186,9 @@ TEST_F(PrintCommands, PrintCommandsFillTheRequestAndStartThePreview)
     });
     Forget();
     doc->OnCommand(ID_DETAILED_PRINT);
-    EXPECT_EQ(doc->PrintRequest.RecordIndex, 0);
-    EXPECT_EQ(doc->PrintRequest.DetailedChoice, PrintRequest::All);
-    EXPECT_EQ(doc->DisplayMode, CVantrelDoc::DisplayNormal) << "a subpoena leaves full screen";
+    EXPECT_EQ(doc->PrintRequest().RecordIndex, 0);
+    EXPECT_EQ(doc->PrintRequest().DetailedChoice, PrintRequest::All);
+    EXPECT_EQ(doc->DisplayMode(), CVantrelDoc::DisplayNormal) << "a subpoena leaves full screen";
     EXPECT_EQ(services.Events, (std::vector<std::string>{"PrintSelection", "SetFullScreen(0)",
                                                          "ShowMaximizedAndRedraw", "StartPrintPreview"}));
 }

@@ -13,31 +13,35 @@ protected:
 
 TEST_F(ReviewCommands, RestartWhilePlayingStopsTheWakeUpsFirst)
 {
-    doc->SetGeneralFrame(1, false);
-    doc->Playing = 1;
+    Play(1);
+    Forget();
     std::vector<std::size_t> eventsAtHint;
     view.OnEach = [&] { eventsAtHint.push_back(services.Events.size()); };
     EXPECT_TRUE(doc->OnCommand(ID_PLAY_RESTART));
     EXPECT_EQ(view.Updates, (std::vector<Update>{{HINT_PLAYBACK, ID_PLAY_PAUSE}, {HINT_PLAYBACK, ID_PLAY_RESTART}}));
     EXPECT_EQ(services.Events, std::vector<std::string>{"PumpWaitingMessages"});
     EXPECT_EQ(eventsAtHint, (std::vector<std::size_t>{0, 1})) << "messages run between the two hints";
-    EXPECT_EQ(std::pair(doc->CurrentGeneralFrame.load(), doc->Playing.load()), std::pair(0, 1));
+    EXPECT_EQ(std::pair(doc->CurrentGeneralFrame(), doc->Playing()), std::pair(0, true));
     doc->OnCommand(ID_REFRESH);
-    EXPECT_EQ(doc->Playing, 0) << "setting up a record stops playback";
+    EXPECT_FALSE(doc->Playing()) << "setting up a record stops playback";
 }
 
 TEST_F(ReviewCommands, PlaybackCommandsMoveThePosition)
 {
-    const struct { int start, command, index, playing; } cases[] = {
-        {1, ID_PLAY_RESTART, 0, 1}, {2, ID_PLAY_CONTINUE, 0, 1}, {1, ID_PLAY_CONTINUE, 1, 1}, {1, ID_PLAY_PAUSE, 1, 0},
-        {2, ID_PLAY_FIRST, 0, 0},   {2, ID_PLAY_BACKWARD, 1, 0}, {0, ID_PLAY_FORWARD, 1, 0}, {0, ID_PLAY_LAST, 2, 0},
+    const struct { int start, command, index; bool playing; } cases[] = {
+        {1, ID_PLAY_RESTART, 0, true}, {2, ID_PLAY_CONTINUE, 0, true}, {1, ID_PLAY_CONTINUE, 1, true},
+        {1, ID_PLAY_PAUSE, 1, false},  {2, ID_PLAY_FIRST, 0, false},   {2, ID_PLAY_BACKWARD, 1, false},
+        {0, ID_PLAY_FORWARD, 1, false}, {0, ID_PLAY_LAST, 2, false},
     };
     for (const auto& c : cases) {
-        doc->Playing = c.command == ID_PLAY_PAUSE;
+        if (doc->Playing())
+            doc->OnCommand(ID_PLAY_PAUSE);
+        if (c.command == ID_PLAY_PAUSE)
+            Play(c.start);
         doc->SetGeneralFrame(c.start, false);
         Forget();
         EXPECT_TRUE(doc->OnCommand(c.command));
-        EXPECT_EQ(std::pair(doc->CurrentGeneralFrame.load(), doc->Playing.load()), std::pair(c.index, c.playing))
+        EXPECT_EQ(std::pair(doc->CurrentGeneralFrame(), doc->Playing()), std::pair(c.index, c.playing))
             << c.command << " from " << c.start;
         EXPECT_EQ(view.Updates, (std::vector<Update>{{HINT_PLAYBACK, c.command}}));
         EXPECT_TRUE(services.Events.empty());
@@ -56,20 +60,32 @@ TEST_F(ReviewCommands, ColourAndGammaCommandsRenderBetweenTheirHints)
         EXPECT_EQ(view.Hints(), (std::vector<int>{HINT_COLOR, HINT_IMAGE})) << id;
         EXPECT_EQ(rendersAtHint, (std::vector<int>{renders, renders + 1})) << id;
     };
-    const struct { int id, before, after; } colours[] = {
-        {ID_COLOR_DAY, 3, 1},   {ID_COLOR_WITHOUT, 1, 0}, {ID_COLOR_NIGHT, 0, 2}, {ID_COLOR_AUTO, 0, 3},
-        {ID_COLOR_CYCLE, 0, 1}, {ID_COLOR_CYCLE, 2, 3},   {ID_COLOR_CYCLE, 3, 0}, {ID_COLOR_CYCLE, 7, 0},
-        {ID_COLOR_CYCLE, -1, 0},
+    // Each row starts from the mode that the one before left.
+    const struct { int id, after; } colours[] = {
+        {ID_COLOR_DAY, 1},   {ID_COLOR_WITHOUT, 0}, {ID_COLOR_NIGHT, 2}, {ID_COLOR_AUTO, 3}, {ID_COLOR_CYCLE, 0},
+        {ID_COLOR_CYCLE, 1}, {ID_COLOR_CYCLE, 2},   {ID_COLOR_CYCLE, 3},
     };
     for (const auto& c : colours) {
-        doc->FrameImage.Correction = c.before;
         run(c.id);
-        EXPECT_EQ(doc->FrameImage.Correction, c.after) << c.id << " from " << c.before;
+        EXPECT_EQ(doc->FrameImage().Correction, c.after) << c.id;
     }
-    const std::pair<double, double> gammas[] = {{0.0, 2.2}, {2.2, 0.0}, {0.05, 2.2}, {0.1, 0.0}};
-    for (const auto& [before, after] : gammas) {
-        doc->FrameImage.Gamma = before;
+    for (const double after : {2.2, 0.0, 2.2}) {
         run(ID_GAMMA);
-        EXPECT_EQ(doc->FrameImage.Gamma, after) << before;
+        EXPECT_EQ(doc->FrameImage().Gamma, after);
     }
+}
+
+TEST_F(ReviewCommands, PlaybackTicksStepToTheLastFrameThenStop)
+{
+    doc->AdvancePlayback();
+    EXPECT_TRUE(view.Updates.empty()) << "a tick after a pause does nothing";
+    Play(0);
+    Forget();
+    const struct { int index; bool playing; } ticks[] = {{1, true}, {2, true}, {2, false}};
+    for (const auto& t : ticks) {
+        doc->AdvancePlayback();
+        EXPECT_EQ(std::pair(doc->CurrentGeneralFrame(), doc->Playing()), std::pair(t.index, t.playing));
+    }
+    EXPECT_EQ(view.Updates, (std::vector<Update>(3, {HINT_PLAYBACK, std::nullopt})));
+    EXPECT_TRUE(doc->QueryCommand(ID_PLAY_CONTINUE).Enabled) << "Continue starts again from the first frame";
 }

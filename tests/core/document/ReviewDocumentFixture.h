@@ -8,6 +8,7 @@
 
 #include "config/CCodeNoteMap.h"
 #include "config/CVantrelSettings.h"
+#include "document/CommandIds.h"
 #include "document/CVantrelDoc.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,8 @@ protected:
         settings.RootDirectory = dir.Path();
         doc = std::make_unique<CVantrelDoc>(settings, codeNotes, services);
         doc->OnNewDocument();
+        doc->SetPrintPreview(&services);
+        doc->SetLoaderLock(&services);
         doc->AddView(&view);
         doc->Refresh();
         Forget();
@@ -42,9 +45,15 @@ protected:
         view.Updates.clear();
         services.Events.clear();
     }
+    // Playback from a general-view frame, started as the user starts it.
+    void Play(int frame)
+    {
+        doc->SetGeneralFrame(frame, false);
+        ASSERT_TRUE(doc->OnCommand(ID_PLAY_CONTINUE));
+    }
     std::string LanePath(int lane, int frame) const
     {
-        return testsupport::ReviewLaneFramePath(doc->Records.Content.Path, lane, frame);
+        return testsupport::ReviewLaneFramePath(doc->Records().Content.Path, lane, frame);
     }
 
     testsupport::TempDir dir;
