@@ -11,11 +11,13 @@ function(vantrel_core_library name)
   set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTORCC OFF)
 endfunction()
 
-# vantrel_test(NAME SOURCES ... [LIBS ...] [GUI])
+# vantrel_test(NAME SOURCES ... [LIBS ...] [GUI] [THREADS])
 # One GoogleTest executable registered as one CTest test. Tests run in a fixed
 # time zone; a test about time zones sets its own. GUI tests run offscreen.
+# THREADS marks a test of code that runs threads (label "threads"), which
+# scripts/test also runs under ThreadSanitizer.
 function(vantrel_test name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;THREADS" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name})
@@ -27,4 +29,7 @@ function(vantrel_test name)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
+  if(ARG_THREADS)
+    set_tests_properties(${name} PROPERTIES LABELS threads)
+  endif()
 endfunction()

@@ -56,5 +56,10 @@ bool MatchesKeyStroke(const KeyStroke& keys, const QKeyEvent& event)
         return !(held & (Qt::ControlModifier | Qt::AltModifier)) && text.size() == 1 &&
                text.at(0) == QChar(keys.Key);
     }
-    return event.key() == QtKey(keys.Key) && held == QtModifiers(keys.Modifiers);
+    return QKeyCombination(held, Qt::Key(event.key())) == KeyCombinationOf(keys);
+}
+
+QKeyCombination KeyCombinationOf(const KeyStroke& keys)
+{
+    return QKeyCombination(QtModifiers(keys.Modifiers), Qt::Key(QtKey(keys.Key)));
 }
