@@ -53,7 +53,7 @@ void GeneralViewPlayback::Advance()
 {
     if (!playing_)
         return;
-    if (current_ + 1 >= 0 && current_ + 1 < Count())
+    if (current_ + 1 < Count())
         ++current_;
     else
         playing_ = false;
