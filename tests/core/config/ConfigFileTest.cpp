@@ -81,7 +81,7 @@ TEST(ConfigFiles, ExternalEntitiesAndDocumentTypesAreNeverFetched)
     CVantrelSettings settings;
     CCodeNoteMap map;
     ASSERT_EQ(settings.LoadSettings(path) + map.LoadCodeNotes(path), 2) << settings.LastError << map.LastError;
-    EXPECT_EQ(settings.RootDirectory + settings.ConfirmedDirectory + std::to_string(map.GetCount()), "./1");
+    EXPECT_EQ(settings.RootDirectory + settings.ConfirmedDirectory + std::to_string(map.GetCount()), "1");
 }
 
 // Notes that stay windows-1251, settings that become UTF-8, CDATA ends, line ends, escapes.
