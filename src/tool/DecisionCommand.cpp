@@ -1,7 +1,7 @@
 #include "tool/DecisionCommand.h"
 
 #include "records/RecordDirectory.h"
-#include "tool/RecordSelection.h"
+#include "records/SelectRecordByName.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 

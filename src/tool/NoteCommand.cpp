@@ -1,7 +1,7 @@
 #include "tool/NoteCommand.h"
 
 #include "records/RecordDirectory.h"
-#include "tool/RecordSelection.h"
+#include "records/SelectRecordByName.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 #include "tool/UsageError.h"

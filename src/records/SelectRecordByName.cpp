@@ -1,4 +1,4 @@
-#include "tool/RecordSelection.h"
+#include "records/SelectRecordByName.h"
 
 #include "records/RecordDirectory.h"
 
