@@ -7,6 +7,7 @@
 #include "document/CVantrelDoc.h"
 #include "document/CommandIds.h"
 #include "platform/ShowMessageBox.h"
+#include "records/DirectoryPrefix.h"
 #include "ui/CMainFrame.h"
 #include "ui/CVantrelView.h"
 
@@ -21,13 +22,6 @@ namespace {
 
 const char* const ContinueQuestion =
     "\n\nDo you want the program to continue using\ndefault manufactory defined parameters?\n";
-
-std::string WithSeparator(std::string path)
-{
-    if (path.empty() || path.back() != '/')
-        path += '/';
-    return path;
-}
 
 }  // namespace
 
@@ -50,7 +44,7 @@ bool CVantrelApp::InitInstance(const QStringList& arguments)
 
     // The program's files are found through the working directory, not
     // through where the program lies.
-    m_startDirectory = WithSeparator(QDir::currentPath().toStdString());
+    m_startDirectory = DirectoryPrefix(QDir::currentPath().toStdString());
     m_subpoenaBitmapPath = m_startDirectory + SubpoenaFileName;
     if (!LoadSettings())
         return false;
@@ -78,7 +72,9 @@ bool CVantrelApp::LoadSettings()
 
 void CVantrelApp::CheckRootDirectory()
 {
-    if (!QFileInfo(QString::fromStdString(m_settings.RootDirectory)).isDir())
+    // Tested as the record store will take it, so that an empty text (the
+    // working directory) stays as the user wrote it.
+    if (!QFileInfo(QString::fromStdString(DirectoryPrefix(m_settings.RootDirectory))).isDir())
         m_settings.RootDirectory = m_startDirectory;
 }
 
@@ -128,7 +124,7 @@ void CVantrelApp::AttachCommands()
 
 CVantrelDoc* CVantrelApp::OpenDocumentFile(const std::string& path)
 {
-    m_settings.RootDirectory = WithSeparator(path);
+    m_settings.RootDirectory = path;
     if (m_frame)
         m_frame->PostCommand(ID_REFRESH);
     return m_document.get();

@@ -20,17 +20,6 @@ std::string Element(const char* name, const std::string& content)
     return std::string("<") + name + ">" + content + "</" + name + ">";
 }
 
-// An empty root means the working directory, as it did where a root was
-// joined to record names without a separator of its own.
-std::string WithSeparator(std::string root)
-{
-    if (root.empty())
-        return CVantrelSettings::DefaultRootDirectory;
-    if (root.back() != '/')
-        root += '/';
-    return root;
-}
-
 std::string DirectoryText(const xmlNode* root, const char* name, const char* fallback)
 {
     const xmlNode* element = XmlDocument::Child(root, name);
@@ -114,7 +103,7 @@ void CVantrelSettings::ReadDocument(const XmlDocument& document)
     const xmlNode* root = document.Root();
     const xmlNode* version = XmlDocument::Child(root, "Version");
     Version = std::max(version ? XmlDocument::LeadingInteger(XmlDocument::Text(version)) : 0, 2);
-    RootDirectory = WithSeparator(DirectoryText(root, "RootDirectory", DefaultRootDirectory));
+    RootDirectory = DirectoryText(root, "RootDirectory", DefaultRootDirectory);
     ConfirmedDirectory = DirectoryText(root, "ConfirmedDirectory", DefaultConfirmedDirectory);
     RejectedDirectory = DirectoryText(root, "RejectedDirectory", DefaultRejectedDirectory);
     if (const xmlNode* list = XmlDocument::Child(root, "SiteList"))

@@ -36,7 +36,9 @@ public:
     static MacAddress ParseMac(std::string_view text);
 
     int Version = 2;
-    std::string RootDirectory = DefaultRootDirectory;  // always ends in '/'
+    // As configured: the record store adds the separator where it takes its
+    // root, so the file is written back as the user wrote it.
+    std::string RootDirectory = DefaultRootDirectory;
     std::string ConfirmedDirectory = DefaultConfirmedDirectory;
     std::string RejectedDirectory = DefaultRejectedDirectory;
     std::vector<SiteEntry> SiteList;

@@ -1,6 +1,7 @@
 #include "config/XmlDocument.h"
 
-#include <libxml/parser.h>
+#include <libxml/SAX2.h>
+#include <libxml/parserInternals.h>
 #include <libxml/xmlerror.h>
 
 #include <cctype>
@@ -50,10 +51,28 @@ void XmlDocument::Parse(const std::string& path)
     xmlSetStructuredErrorFunc(this, &XmlDocument::Collect);
     xmlSetGenericErrorFunc(nullptr, &IgnoreGenericError);
     // No XML_PARSE_NOENT, XML_PARSE_DTDLOAD or XML_PARSE_DTDVALID: external
-    // entities and DTDs are never fetched.
-    document_ = xmlReadFile(path.c_str(), nullptr, XML_PARSE_NONET);
+    // entities and DTDs are never fetched. The options take effect before
+    // the file itself is opened, so a path never reaches the network either.
+    if (xmlParserCtxt* parser = xmlCreateURLParserCtxt(path.c_str(), XML_PARSE_NONET)) {
+        ParseWith(parser);
+        xmlFreeParserCtxt(parser);
+    }
     xmlSetGenericErrorFunc(previousGenericContext, previousGeneric);
     xmlSetStructuredErrorFunc(previousStructuredContext, previousStructured);
+}
+
+void XmlDocument::ParseWith(xmlParserCtxt* parser)
+{
+    parser->_private = this;
+    // Stopped as soon as the declaration's name is read, before its internal
+    // subset: no entity of the file is ever declared, let alone expanded.
+    parser->sax->internalSubset = &XmlDocument::RefuseDocumentType;
+    xmlParseDocument(parser);
+    if (parser->wellFormed)
+        document_ = parser->myDoc;
+    else
+        xmlFreeDoc(parser->myDoc);
+    parser->myDoc = nullptr;
 }
 
 const xmlNode* XmlDocument::Root() const
@@ -61,23 +80,35 @@ const xmlNode* XmlDocument::Root() const
     return document_ ? xmlDocGetRootElement(document_) : nullptr;
 }
 
-void XmlDocument::Collect(void* self, xmlError* error)
+void XmlDocument::Keep(bool serious, int code, int line, int column, const char* message) noexcept
 {
-    auto* document = static_cast<XmlDocument*>(self);
-    const bool serious = error->level >= XML_ERR_ERROR;
-    for (Problem* problem : {&document->firstProblem_, serious ? &document->firstError_ : nullptr}) {
+    for (Problem* problem : {&firstProblem_, serious ? &firstError_ : nullptr}) {
         if (!problem || problem->seen)
             continue;
         try {
-            std::string message = error->message ? error->message : "";
-            while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
-                message.pop_back();
-            *problem = Problem{true, error->code, error->line, error->int2, std::move(message)};
+            std::string text = message ? message : "";
+            while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+                text.pop_back();
+            *problem = Problem{true, code, line, column, std::move(text)};
         } catch (...) {
-            // Called from C code: nothing may be thrown through it.
             problem->seen = true;
         }
     }
+}
+
+void XmlDocument::Collect(void* self, xmlError* error)
+{
+    static_cast<XmlDocument*>(self)->Keep(error->level >= XML_ERR_ERROR, error->code, error->line, error->int2,
+                                          error->message);
+}
+
+void XmlDocument::RefuseDocumentType(void* context, const xmlChar*, const xmlChar*, const xmlChar*)
+{
+    auto* parser = static_cast<xmlParserCtxt*>(context);
+    static_cast<XmlDocument*>(parser->_private)
+        ->Keep(true, XML_ERR_USER_STOP, xmlSAX2GetLineNumber(parser), xmlSAX2GetColumnNumber(parser),
+               "Document type declarations are not accepted");
+    xmlStopParser(parser);
 }
 
 std::string XmlDocument::SyntaxErrorText() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <libxml/parser.h>
 #include <libxml/tree.h>
 
 #include <optional>
@@ -10,6 +11,10 @@
 // A parsed XML file, read the one way both configuration loaders share: no
 // network, no external entities or DTDs, and every complaint of the parser
 // collected here instead of reaching the terminal. Texts are UTF-8.
+// A document type declaration is refused as a syntax error where it stands:
+// neither file needs one, and the entities it may declare let a file of a
+// few kilobytes expand into gigabytes of text, or into minutes of work for
+// the first read of an attribute.
 class XmlDocument {
 public:
     static constexpr const char* UnknownError = "Unknown MSXML parser error.";
@@ -53,7 +58,11 @@ private:
         std::string message;
     };
     void Parse(const std::string& path);
+    void ParseWith(xmlParserCtxt* parser);
+    // Called from C code: nothing may be thrown through it.
+    void Keep(bool serious, int code, int line, int column, const char* message) noexcept;
     static void Collect(void* self, xmlError* error);
+    static void RefuseDocumentType(void* context, const xmlChar*, const xmlChar*, const xmlChar*);
     std::string SyntaxErrorText() const;
 
     xmlDoc* document_ = nullptr;

@@ -1,5 +1,6 @@
 #include "records/RecordDirectory.h"
 
+#include "records/DirectoryPrefix.h"
 #include "records/DirectoryReader.h"
 #include "records/RecordNameParser.h"
 #include "records/RecordOrder.h"
@@ -77,9 +78,7 @@ RecordDirectory::RecordDirectory() : SelectedDay(std::time(nullptr)) {}
 
 void RecordDirectory::SetRoot(const std::string& path)
 {
-    Root = path;
-    if (Root.empty() || Root.back() != '/')
-        Root += '/';
+    Root = DirectoryPrefix(path);
     Rescan();
 }
 

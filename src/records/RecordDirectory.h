@@ -43,7 +43,8 @@ public:
     std::vector<RecordEntry> AllRecords;
     RecordContent Content;
 
-    // Stores the root with a '/' appended unless it ends in one, then rescans.
+    // Stores the root as DirectoryPrefix gives it (the settings keep the text
+    // as configured), then rescans.
     void SetRoot(const std::string& path);
     // Rebuilds AllRecords from the root and its two subdirectories, selects nothing, refilters.
     void Rescan();

@@ -1,19 +1,29 @@
 #include "tool/DecisionCommand.h"
 
 #include "records/RecordDirectory.h"
-#include "tool/RecordSelection.h"
+#include "tool/RecordNameArgument.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 
 #include <algorithm>
 
+std::string DecisionCommand::Synopsis() const
+{
+    return std::string("NAME ") + RecordNameArgument::StateSynopsis;
+}
+
+std::vector<OptionDefinition> DecisionCommand::Options() const
+{
+    return {RecordNameArgument::StateOption()};
+}
+
 int DecisionCommand::Run(const CommandLine& arguments, ToolEnvironment& environment) const
 {
-    const std::string& name = arguments.Positionals()[0];
+    const RecordNameArgument record(arguments);
     const auto records = environment.OpenRecords();
-    const int row = SelectRecordByName(*records, name);
+    const int row = record.Select(*records);
     if (row < 0)
-        return Fail("no record named '" + name + "'");
+        return ExitFailure;
     // Each button takes its own decision back when the record already has it.
     const RecordState state = records->Visible[row].State;
     bool moved = false;

@@ -4,6 +4,7 @@
 
 // `confirm NAME` and `reject NAME`: the records pane's Confirm or Reject
 // button pressed with the record selected, each toggling its decision.
+// A name that lies in two places is refused unless --state names one.
 class DecisionCommand : public ToolCommand {
 public:
     enum Button { Confirm, Reject };
@@ -11,7 +12,8 @@ public:
     explicit DecisionCommand(Button button) : button_(button) {}
 
     std::string Name() const override { return button_ == Confirm ? "confirm" : "reject"; }
-    std::string Synopsis() const override { return "NAME"; }
+    std::string Synopsis() const override;
+    std::vector<OptionDefinition> Options() const override;
     int MinPositionals() const override { return 1; }
     int MaxPositionals() const override { return 1; }
     int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;

@@ -1,7 +1,8 @@
 #include "tool/ListCommand.h"
 
+#include "records/LocalCalendarFields.h"
 #include "records/RecordDirectory.h"
-#include "tool/RecordListText.h"
+#include "records/RecordListText.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 #include "tool/UsageError.h"
@@ -35,9 +36,9 @@ RecordTime Day(const std::string& text)
     fields.Day = static_cast<int>(ParseInteger(text.substr(8, 2), 1, 31, "--day day"));
     fields.Hour = 12;
     const auto time = LocalToRecordTime(fields);
-    std::tm local{};
-    const std::time_t seconds = time.value_or(0);
-    if (!time || !localtime_r(&seconds, &local) || local.tm_mday != fields.Day)
+    // The library carries a day past the month's end into the next month.
+    const auto local = time ? LocalCalendarFields(*time) : std::nullopt;
+    if (!local || local->Day != fields.Day)
         throw fail();
     return *time;
 }

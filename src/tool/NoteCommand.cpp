@@ -1,7 +1,7 @@
 #include "tool/NoteCommand.h"
 
 #include "records/RecordDirectory.h"
-#include "tool/RecordSelection.h"
+#include "tool/RecordNameArgument.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 #include "tool/UsageError.h"
@@ -9,6 +9,16 @@
 #include <filesystem>
 #include <limits>
 #include <optional>
+
+std::string NoteCommand::Synopsis() const
+{
+    return std::string("NAME [CODE [TEXT] | --delete] ") + RecordNameArgument::StateSynopsis;
+}
+
+std::vector<OptionDefinition> NoteCommand::Options() const
+{
+    return {{"--delete", false}, RecordNameArgument::StateOption()};
+}
 
 int NoteCommand::Run(const CommandLine& arguments, ToolEnvironment& environment) const
 {
@@ -21,15 +31,15 @@ int NoteCommand::Run(const CommandLine& arguments, ToolEnvironment& environment)
     const auto code = positionals.size() > 1
                           ? std::optional(static_cast<std::int32_t>(ParseInteger(positionals[1], low, high, "CODE")))
                           : std::nullopt;
-    const std::string& name = positionals[0];
+    const RecordNameArgument record(arguments);
     const auto records = environment.OpenRecords();
-    const int row = SelectRecordByName(*records, name);
+    const int row = record.Select(*records);
     if (row < 0)
-        return Fail("no record named '" + name + "'");
+        return ExitFailure;
     if (remove)
         return Delete(*records, row);
     if (!code)
-        return Print(*records, row, name);
+        return Print(*records, row, record.Name());
     return Write(*records, row, *code, arguments);
 }
 

@@ -34,7 +34,8 @@ TEST(CommandLineTest, BadArgumentsAreUsageErrors)
         {"list", "--mask", "99999999999"}, {"list", "--day", "2024-02-30"}, {"render", "in.cfa", "out.jpg"},
         {"render", "in.cfa", "out.ppm", "--correction", "4"}, {"render", "in.cfa", "out.ppm", "--gamma", "nan"},
         {"render", "in.cfa", "out.ppm", "--window", "0:4096"}, {"confirm"}, {"reject", "a", "b"},
-        {"note", "name", "abc"}, {"note", "name", "5", "--delete"}, {"export"},
+        {"note", "name", "abc"}, {"note", "name", "5", "--delete"}, {"confirm", "name", "--state", "1"},
+        {"note", "name", "--state", "rejected"}, {"export"},
         {"settings", "--site", "00:11:22:33:44"}, {"codenotes", "--set", "x=text"}, {"demo", "dir", "--records", "0"},
         {"demo", "dir", "--seed", "-1"},
     };

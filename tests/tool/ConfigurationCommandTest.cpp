@@ -15,7 +15,7 @@ TEST(ConfigurationCommandTest, SettingsLookUpSitesWithAddingAndSave)
 {
     const testsupport::TempDir temp;
     CVantrelSettings settings;
-    settings.RootDirectory = "/data/records/";
+    settings.RootDirectory = "/data/records";
     settings.RejectedDirectory = "Nein";
     settings.SiteList.push_back({{0x00, 0x11, 0x22, 0x33, 0x44, 0x55}, "Main Street"});
     ASSERT_EQ(settings.SaveSettings(temp.Path() + "VantrelControl.settings"), 1);
@@ -26,7 +26,7 @@ TEST(ConfigurationCommandTest, SettingsLookUpSitesWithAddingAndSave)
     EXPECT_EQ(result.Status, 0);
     EXPECT_EQ(result.Err, "");
     EXPECT_EQ(Lines(result.Out),
-              (std::vector<std::string>{"version\t2", "root\t/data/records/", "confirmed\t!CONFIRMED", "rejected\tNein",
+              (std::vector<std::string>{"version\t2", "root\t/data/records", "confirmed\t!CONFIRMED", "rejected\tNein",
                                         "site\t00:11:22:33:44:55\tMain Street", "site\tAA:BB:CC:DD:EE:FF\t"}));
     EXPECT_EQ(Lines(RunTool({"settings", "--settings", saved}).Out), Lines(result.Out));
 }

@@ -25,14 +25,15 @@ protected:
         return RunTool(arguments, temp.Path());
     }
 
-    // Where the record lies now: "", "!CONFIRMED/" or "!REJECTED/"; "?" when lost or doubled.
-    std::string Place() const
+    // Where the name lies now: "root", "confirmed", "rejected", or more than one of them.
+    std::string Places() const
     {
-        std::vector<std::string> found;
-        for (const std::string place : {"", "!CONFIRMED/", "!REJECTED/"})
+        std::string found;
+        for (const auto& [place, label] :
+             {std::pair{"", "root"}, {"!CONFIRMED/", "confirmed"}, {"!REJECTED/", "rejected"}})
             if (Exists(root + place + Name))
-                found.push_back(place);
-        return found.size() == 1 ? found[0] : "?";
+                found += (found.empty() ? "" : " ") + std::string(label);
+        return found;
     }
 };
 
@@ -43,14 +44,14 @@ TEST_F(DecisionAndNoteCommandTest, ButtonsMoveTheRecord)
     MakeRecordDirectory(root, Name);
     testsupport::WriteNoteFile(root + Name + "/", "2 moved along\n");
     const std::pair<std::string, std::string> steps[] = {
-        {"confirm", "!CONFIRMED/"}, {"confirm", ""}, {"reject", "!REJECTED/"},
-        {"confirm", "!CONFIRMED/"}, {"reject", "!REJECTED/"}, {"reject", ""},
+        {"confirm", "confirmed"}, {"confirm", "root"}, {"reject", "rejected"},
+        {"confirm", "confirmed"}, {"reject", "rejected"}, {"reject", "root"},
     };
     for (const auto& [command, place] : steps) {
         const ToolResult result = Run({command, Name});
         EXPECT_EQ(result.Status, 0) << result.Err;
         EXPECT_EQ(result.Out + result.Err, "");
-        EXPECT_EQ(Place(), place) << command;
+        EXPECT_EQ(Places(), place) << command;
     }
     EXPECT_EQ(testsupport::ReadFile(root + Name + "/PrivateNote.txt"), "2 moved along\n");
 }
@@ -61,12 +62,43 @@ TEST_F(DecisionAndNoteCommandTest, AMoveOntoAnExistingNameFailsWithTheButtonsMes
     MakeRecordDirectory(root + "!CONFIRMED/", Name);
     MakeRecordDirectory(root + "!REJECTED/", Name);
     for (const std::string decision : {"confirm", "reject"}) {
-        const ToolResult result = Run({decision, Name});
+        const ToolResult result = Run({decision, Name, "--state", "0"});
         EXPECT_EQ(result.Status, 1);
         EXPECT_EQ(result.Err, "File I/O error. The record may not be " + decision + "ed.\n");
     }
-    for (const std::string place : {"", "!CONFIRMED/", "!REJECTED/"})
-        EXPECT_TRUE(Exists(root + place + Name));
+    EXPECT_EQ(Places(), "root confirmed rejected");
+}
+
+// A stray copy beside the record: the name alone is refused, whatever the
+// command, and nothing moves or is written; --state says which one is meant.
+TEST_F(DecisionAndNoteCommandTest, ANameInTwoPlacesNeedsItsState)
+{
+    MakeRecordDirectory(root, Name);
+    MakeRecordDirectory(root + "!CONFIRMED/", Name);
+    const std::string ambiguous = "vantrel-tool: ambiguous record name '" + Name + "'\n";
+    const struct {
+        std::vector<std::string> arguments;
+        std::string err;  // the status is 1 with a message, else 0
+        std::string places;
+    } steps[] = {
+        {{"confirm", Name}, ambiguous, "root confirmed"},
+        {{"reject", Name}, ambiguous, "root confirmed"},
+        {{"note", Name, "3", "stray"}, ambiguous, "root confirmed"},
+        {{"note", Name, "--delete"}, ambiguous, "root confirmed"},
+        {{"confirm", Name, "--state", "4"}, "vantrel-tool: no record named '" + Name + "'\n", "root confirmed"},
+        {{"note", Name, "3", "stray", "--state", "2"}, "", "root confirmed"},
+        {{"reject", "--state", "2", Name}, "", "root rejected"},
+        {{"confirm", Name, "--state", "0"}, "", "confirmed rejected"},
+        {{"note", Name}, ambiguous, "confirmed rejected"},
+    };
+    for (const auto& step : steps) {
+        const ToolResult result = Run(step.arguments);
+        EXPECT_EQ(result.Status, step.err.empty() ? 0 : 1) << ::testing::PrintToString(step.arguments);
+        EXPECT_EQ(result.Out + result.Err, step.err);
+        EXPECT_EQ(Places(), step.places) << ::testing::PrintToString(step.arguments);
+    }
+    EXPECT_EQ(testsupport::ReadFile(root + "!REJECTED/" + Name + "/PrivateNote.txt"), "3 stray\n");
+    EXPECT_FALSE(Exists(root + "!CONFIRMED/" + Name + "/PrivateNote.txt"));
 }
 
 // Writing, marking (which keeps the text), reading and deleting, in turn.

@@ -25,10 +25,10 @@ TEST(CVantrelSettings, ReadsWhatTheFileHoldsUpToTheFirstSiteListChildThatIsNoEle
         std::string root = "./", confirmed = "!CONFIRMED";
     } cases[] = {
         {""},
-        {"<Version>1</Version><RootDirectory></RootDirectory>"},
-        {"<Version> 12abc</Version><RootDirectory>/data</RootDirectory><ConfirmedDirectory/>", {}, 12, "/data/", ""},
+        {"<Version>1</Version><RootDirectory></RootDirectory>", {}, 2, ""},
+        {"<Version> 12abc</Version><RootDirectory>/data</RootDirectory><ConfirmedDirectory/>", {}, 12, "/data", ""},
         {"<Other><Version>9</Version></Other><rootdirectory>/x</rootdirectory><Version kind=\"odd\"><b>8</b></Version>"
-         "<RootDirectory Version=\"9\">/r<i>/s</i></RootDirectory>", {}, 8, "/r/s/"},
+         "<RootDirectory Version=\"9\">/r<i>/s</i></RootDirectory>", {}, 8, "/r/s"},
         {"<Version>99999999999</Version><ConfirmedDirectory>a &amp;<![CDATA[ & b]]></ConfirmedDirectory>", {},
          2147483647, "./", "a & & b"},
         {List("<Site value=\"1\">00:1A:2B:3C:4D:5E</Site>"), {""}},

@@ -1,5 +1,7 @@
 #include "records/RecordDirectory.h"
 
+#include "config/CVantrelSettings.h"
+
 #include "CfaFileWriter.h"
 #include "RecordsTestHelpers.h"
 
@@ -42,6 +44,26 @@ TEST_F(RecordDirectoryTest, ScanFindsTheRecordDirectoriesAndFiltersThemByStateAn
     EXPECT_EQ(NamesOf(records.Visible), (Names{"2006-01-03 00:00:00"}));
     records.SetRoot(root + "missing/");
     EXPECT_TRUE(records.AllRecords.empty() && records.Visible.empty());
+}
+
+// The settings keep the root as written, whatever it ends in; the store adds
+// the separator, and an empty root is the working directory.
+TEST_F(RecordDirectoryTest, TheConfiguredRootIsWrittenBackAsItStandsAndScannedWithASeparator)
+{
+    const std::string bare = root.substr(0, root.size() - 1);
+    for (const auto& [configured, storeRoot] :
+         {std::pair{bare, root}, {root, root}, {std::string(), std::string("./")}}) {
+        SCOPED_TRACE(configured);
+        CVantrelSettings written, loaded;
+        written.RootDirectory = configured;
+        ASSERT_EQ(written.SaveSettings(dir.Path() + "first.settings"), 1);
+        ASSERT_EQ(loaded.LoadSettings(dir.Path() + "first.settings"), 1);
+        ASSERT_EQ(loaded.SaveSettings(dir.Path() + "again.settings"), 1);
+        EXPECT_EQ(ReadFile(dir.Path() + "again.settings"), ReadFile(dir.Path() + "first.settings"));
+        EXPECT_EQ(loaded.RootDirectory, configured);
+        records.SetRoot(loaded.RootDirectory);
+        EXPECT_EQ(records.Root, storeRoot);
+    }
 }
 
 // Each row inserted before the first one that must follow it, so equal rows keep scan order.

@@ -1,3 +1,4 @@
+#include "records/LocalCalendarFields.h"
 #include "records/RecordNameParser.h"
 
 #include "RecordsTestHelpers.h"
@@ -6,6 +7,7 @@
 #include <limits>
 
 using namespace recordstest;
+using testsupport::RecordName;
 
 namespace {
 
@@ -54,6 +56,20 @@ TEST(RecordTime, NamesAroundAChangeOfTimeConvertAsTheLibraryDoes)
     }
     EXPECT_EQ(FormatTimeText(Utc("2006-03-26 01:00:00")), "Sunday, 26-March-2006 04:00:00");
     EXPECT_EQ(FormatFrameTimeText(Time(2006, 3, 26, 4, 0, 0, 1)), "Sunday, 26-March-2006 04:00:00.001");
+}
+
+TEST(RecordTime, LocalCalendarFieldsFollowTheZoneAndItsChangesOfTime)
+{
+    testsupport::ScopedTimeZone zone("Europe/Sofia");
+    const auto text = [](const std::optional<CalendarFields>& f) {
+        return f ? RecordName(f->Year, f->Month, f->Day, f->Hour, f->Minute, f->Second) : "none";
+    };
+    for (const auto& [time, fields] : std::vector<std::pair<RecordTime, std::string>>{
+         {Utc("2006-01-01 22:30:00"), "2006-01-02 00:30:00"},  // +2: the next day
+         {Utc("2006-07-31 21:00:01"), "2006-08-01 00:00:01"},  // +3 in summer: the next month
+         {-1, "1970-01-01 01:59:59"},
+         {std::numeric_limits<RecordTime>::max(), "none"}})
+        EXPECT_EQ(text(LocalCalendarFields(time)), fields) << time;
 }
 
 TEST(RecordTime, TimeTextsAndIntervals)

@@ -1,4 +1,4 @@
-#include "tool/RecordListText.h"
+#include "records/RecordListText.h"
 
 #include "records/RecordDirectory.h"
 
@@ -8,12 +8,11 @@ namespace {
 
 std::string ListTimeText(RecordTime time)
 {
-    const std::time_t seconds = time;
-    std::tm local{};
-    if (!localtime_r(&seconds, &local))
+    const std::optional<std::tm> local = ToLocalFields(time);
+    if (!local)
         return {};
     char text[128];
-    const std::size_t length = std::strftime(text, sizeof text, "%d-%m-%Y %H:%M:%S", &local);
+    const std::size_t length = std::strftime(text, sizeof text, "%d-%m-%Y %H:%M:%S", &*local);
     return std::string(text, length);
 }
 
