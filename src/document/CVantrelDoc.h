@@ -58,9 +58,6 @@ public:
     bool PrivateNotesMode() const { return privateNotesMode_; }
     const ::PrintRequest& PrintRequest() const { return printJob_.Request(); }
 
-    const CVantrelSettings& Settings() const { return settings_; }
-    const CCodeNoteMap& CodeNotes() const { return codeNotes_; }
-
     // The new-document step at start-up: automatic colour correction.
     void OnNewDocument();
 

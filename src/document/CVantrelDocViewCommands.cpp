@@ -18,11 +18,6 @@ constexpr int ForTheDayImage = 1;
 constexpr int FullScreenImage = 0;
 constexpr int LeaveFullScreenImage = 1;
 
-CommandState Ticked(bool checked)
-{
-    return {true, checked};
-}
-
 }  // namespace
 
 void CVantrelDoc::OnRefreshCommand(int)
@@ -71,17 +66,17 @@ void CVantrelDoc::LeaveFullScreenForPrint()
 CommandState CVantrelDoc::SortRule(int id) const
 {
     const std::int32_t mode = id == ID_SORT_BY_TIME ? RecordDirectory::SortByTime : RecordDirectory::SortByType;
-    return Ticked(records_.SortMode == mode);
+    return CommandState::Ticked(records_.SortMode == mode);
 }
 
 CommandState CVantrelDoc::AllDaysRule(int) const
 {
-    return Ticked((records_.FilterMask & RecordDirectory::AllDays) != 0);
+    return CommandState::Ticked((records_.FilterMask & RecordDirectory::AllDays) != 0);
 }
 
 CommandState CVantrelDoc::ForTheDayRule(int) const
 {
-    return Ticked((records_.FilterMask & RecordDirectory::AllDays) == 0);
+    return CommandState::Ticked((records_.FilterMask & RecordDirectory::AllDays) == 0);
 }
 
 CommandState CVantrelDoc::FilterButtonRule(int) const
@@ -92,7 +87,7 @@ CommandState CVantrelDoc::FilterButtonRule(int) const
 
 CommandState CVantrelDoc::CalendarRule(int) const
 {
-    return Ticked(!calendarHidden_);
+    return CommandState::Ticked(!calendarHidden_);
 }
 
 CommandState CVantrelDoc::FullScreenRule(int id) const

@@ -9,5 +9,8 @@ struct CommandState {
     bool Checked = false;
     int Image = NoImage;
 
+    // Enabled, with a tick as given: the rule of every setting's item.
+    static constexpr CommandState Ticked(bool checked) { return {true, checked}; }
+
     bool operator==(const CommandState&) const = default;
 };

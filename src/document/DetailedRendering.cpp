@@ -28,11 +28,6 @@ constexpr double GammaOn = 2.2;
 // The colour-correction button's icons follow the modes from this one on.
 constexpr int FirstCorrectionImage = 2;
 
-CommandState Ticked(bool checked)
-{
-    return {true, checked};
-}
-
 }  // namespace
 
 DetailedRendering::DetailedRendering(CVantrelDoc& document, ReviewServices& services)
@@ -151,7 +146,7 @@ void DetailedRendering::OnZoom(int id)
 
 CommandState DetailedRendering::ColourRule(int id) const
 {
-    return Ticked(frameImage_.Correction == CommandValue(Corrections, id));
+    return CommandState::Ticked(frameImage_.Correction == CommandValue(Corrections, id));
 }
 
 CommandState DetailedRendering::ColourCycleRule(int) const
@@ -161,20 +156,20 @@ CommandState DetailedRendering::ColourCycleRule(int) const
 
 CommandState DetailedRendering::GammaRule(int) const
 {
-    return Ticked(frameImage_.Gamma >= GammaOnThreshold);
+    return CommandState::Ticked(frameImage_.Gamma >= GammaOnThreshold);
 }
 
 CommandState DetailedRendering::FilterRule(int id) const
 {
-    return Ticked(filter_ == CommandValue(Filters, id));
+    return CommandState::Ticked(filter_ == CommandValue(Filters, id));
 }
 
 CommandState DetailedRendering::BlackAndWhiteRule(int) const
 {
-    return Ticked(blackAndWhite_);
+    return CommandState::Ticked(blackAndWhite_);
 }
 
 CommandState DetailedRendering::ZoomRule(int id) const
 {
-    return Ticked(zoom_ == CommandValue(Zooms, id));
+    return CommandState::Ticked(zoom_ == CommandValue(Zooms, id));
 }
