@@ -26,8 +26,6 @@ CMainFrame::CMainFrame(CVantrelDoc& document, const CRecentFileList& recentFiles
     SetDocumentTitle(QStringLiteral("Vantrel"));
 }
 
-CMainFrame::~CMainFrame() = default;
-
 void CMainFrame::PostCommand(int id)
 {
     QMetaObject::invokeMethod(this, [this, id] { m_document.OnCommand(id); }, Qt::QueuedConnection);

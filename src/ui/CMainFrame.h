@@ -25,7 +25,6 @@ public:
     static inline const QString ApplicationTitle = QStringLiteral("Orvane Vantrel Light Control");
 
     CMainFrame(CVantrelDoc& document, const CRecentFileList& recentFiles);
-    ~CMainFrame() override;
 
     CVantrelView* View() const { return m_view; }
     CCommandBinder& Binder() const { return *m_binder; }
