@@ -12,6 +12,7 @@
 #include <string>
 
 struct DemosaicArea;
+class ReadOnlyFile;
 
 // One raw lane frame (a ".CFA" file: 256-byte header, then W x H 16-bit
 // little-endian samples from the top sensor row, 12 bits used) and the state
@@ -34,8 +35,9 @@ public:
     // level bounds.
     bool Load(const std::string& path);
     // Reads header and samples; an empty path fails and changes nothing. Any
-    // other failure (missing file, zero width or height, a file shorter than
-    // its header claims) leaves no file name, samples or header.
+    // other failure (missing file, something other than a regular file, zero
+    // width or height, a file shorter than its header claims) leaves no file
+    // name, samples or header.
     bool Read(const std::string& path);
     // Black level from the optical-black area, optional gamma, histogram and
     // level bounds. A frame without that area keeps its raw samples and the
@@ -97,7 +99,7 @@ public:
     int32_t Correction = 0;
 
 private:
-    bool ReadOpenFile(int fd);
+    bool ReadFile(const ReadOnlyFile& file);
     void Forget();
     uint32_t SampleCeiling() const;
     DemosaicArea AreaFor(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, int w, int h,
