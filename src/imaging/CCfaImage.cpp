@@ -30,11 +30,6 @@ bool ReadSamples(const ReadOnlyFile& file, uint16_t* samples, size_t count, uint
     return read[0] && read[1];
 }
 
-uint16_t HeaderWord(const uint8_t* header, int offset)
-{
-    return static_cast<uint16_t>(header[offset] | header[offset + 1] << 8);
-}
-
 void SwapToHostOrder(uint16_t* samples, size_t count)
 {
     if constexpr (std::endian::native == std::endian::big) {
@@ -83,26 +78,22 @@ bool CCfaImage::Read(const std::string& path)
 
 bool CCfaImage::ReadFile(const ReadOnlyFile& file)
 {
+    header_ = ReadCfaHeader(file);
     if (!header_)
-        header_.reset(new (std::nothrow) uint8_t[HeaderSize]);
-    if (!header_ || file.ReadAt(0, header_.get(), HeaderSize) != HeaderSize)
         return false;
-    width_ = HeaderWord(header_.get(), 4);
-    height_ = HeaderWord(header_.get(), 6);
-    if (width_ == 0 || height_ == 0)
+    width_ = header_->Width;
+    height_ = header_->Height;
+    // DataSize has 32 bits: a larger frame is no frame of this sensor.
+    const uint64_t size = header_->SampleBytes();
+    if (!header_->SamplesFit(file.Size()) || size > std::numeric_limits<uint32_t>::max())
         return false;
-    // The size is checked against the file before anything of that size is
-    // allocated, so a damaged header cannot claim gigabytes.
-    const uint64_t count = uint64_t(width_) * uint64_t(height_);
-    const uint64_t size = 2 * count;
-    if (size > std::numeric_limits<uint32_t>::max() || file.Size() < HeaderSize + size)
-        return false;
+    const size_t count = size / 2;
     if (!samples_ || dataSize_ != size) {
         samples_.reset();
         samples_.reset(new (std::nothrow) uint16_t[count]);
         dataSize_ = samples_ ? static_cast<uint32_t>(size) : 0;
     }
-    if (!samples_ || !ReadSamples(file, samples_.get(), count, HeaderSize))
+    if (!samples_ || !ReadSamples(file, samples_.get(), count, CfaHeader::Size))
         return false;
     SwapToHostOrder(samples_.get(), count);
     return true;
@@ -196,7 +187,7 @@ ImageSize CCfaImage::GetVisibleSize() const
 
 uint16_t CCfaImage::HeaderHour() const
 {
-    return header_ ? HeaderWord(header_.get(), 20) : 0;
+    return header_ ? header_->Time.Hour : 0;
 }
 
 uint32_t CCfaImage::SampleCeiling() const

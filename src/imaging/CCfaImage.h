@@ -4,11 +4,13 @@
 #include "imaging/ImagePoint.h"
 #include "imaging/ImageRect.h"
 #include "imaging/ImageSize.h"
+#include "records/CfaHeader.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 struct DemosaicArea;
@@ -20,7 +22,6 @@ class ReadOnlyFile;
 // window, cut fractions, gamma and correction mode carry over.
 class CCfaImage {
 public:
-    static constexpr int HeaderSize = 256;
     static constexpr int LevelCount = 4096;
     static constexpr uint16_t TopLevel = 4095;
     // Columns 1070..1140 of rows 12..780 measure the black level.
@@ -75,9 +76,9 @@ public:
     uint32_t DataSize() const { return dataSize_; }
     // W x H samples, rewritten in place by Prepare; null when there are none.
     const uint16_t* Samples() const { return samples_.get(); }
-    // The 256 header bytes as read; null when there are none.
-    const uint8_t* Header() const { return header_.get(); }
-    // The hour of capture (header word at offset 20); 0 without a header.
+    // The header as read; null when there is none.
+    const CfaHeader* Header() const { return header_ ? &*header_ : nullptr; }
+    // The hour of capture from the header; 0 without a header.
     uint16_t HeaderHour() const;
     // Prepared samples at each level 0..4095 of the last prepared frame.
     const std::array<uint32_t, LevelCount>& Histogram() const { return histogram_; }
@@ -110,7 +111,7 @@ private:
     int32_t height_ = 0;
     uint32_t dataSize_ = 0;
     std::unique_ptr<uint16_t[]> samples_;
-    std::unique_ptr<uint8_t[]> header_;
+    std::optional<CfaHeader> header_;
     std::array<uint32_t, LevelCount> histogram_{};
     // True while every sample is a prepared 12-bit level; raw samples of a
     // frame that was not prepared may use all 16 bits.

@@ -58,8 +58,8 @@ TEST(CommandLineTest, UnreadableInputAndUnwritableOutputFail)
     testsupport::WriteFile(dir + "file", "x");
     testsupport::WriteFile(dir + "header.CFA", std::string(100, '\0'));
     ASSERT_EQ(mkfifo((dir + "pipe.CFA").c_str(), 0600), 0);
-    testsupport::WriteCfaFile(dir + "tiny.CFA", testsupport::CfaFile{.width = 2, .height = 2, .samples = {}});
-    testsupport::WriteCfaFile(dir + "full.CFA", testsupport::CfaFile{.width = 1144, .height = 790, .samples = {}});
+    testsupport::WriteCfaFile(dir + "tiny.CFA", {testsupport::LaneFrameHeader(2, 2), {}});
+    testsupport::WriteCfaFile(dir + "full.CFA", {testsupport::LaneFrameHeader(1144, 790), {}});
     temp.MakeDir("demo/records");
     const struct {
         std::vector<std::string> arguments;

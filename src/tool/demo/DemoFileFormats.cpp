@@ -16,25 +16,6 @@ void Put32(std::string& bytes, std::size_t offset, uint32_t value)
 
 }  // namespace
 
-std::string CfaFileBytes(const CfaFrameHeader& header, const std::vector<uint16_t>& samples)
-{
-    std::string bytes(256 + 2 * samples.size(), '\0');
-    Put16(bytes, 4, header.Width);
-    Put16(bytes, 6, header.Height);
-    Put32(bytes, 8, static_cast<uint32_t>(header.MillisecondOffset));
-    const FrameTime& t = header.Time;
-    const uint16_t fields[8] = {t.Year, t.Month, t.DayOfWeek, t.Day, t.Hour, t.Minute, t.Second, t.Millisecond};
-    for (int i = 0; i < 8; ++i)
-        Put16(bytes, 12 + 2 * static_cast<std::size_t>(i), fields[i]);
-    bytes[28] = static_cast<char>(header.Lane);
-    bytes[29] = static_cast<char>(header.Frame);
-    for (std::size_t i = 0; i < header.Mac.size(); ++i)
-        bytes[30 + i] = static_cast<char>(header.Mac[i]);
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        Put16(bytes, 256 + 2 * i, samples[i]);
-    return bytes;
-}
-
 std::string BmpFileBytes(const QImage& picture, const std::string& infoText)
 {
     const auto width = static_cast<uint32_t>(picture.width());

@@ -3,6 +3,7 @@
 #include "config/CCodeNoteMap.h"
 #include "config/CVantrelSettings.h"
 #include "imaging/ColourGains.h"
+#include "records/CfaHeader.h"
 #include "tool/FileBytes.h"
 #include "tool/FrameTimeFields.h"
 #include "tool/ToolEnvironment.h"
@@ -120,7 +121,7 @@ bool DemoInstallation::WriteLaneFrames(const DemoRecord& record, const DemoCar& 
         const double front = FirstLaneFront + (LastLaneFront - FirstLaneFront) * (frame - 1) / (car.LaneFrames - 1);
         const std::int64_t ms = car.CrossingMs + std::llround(front / car.Speed * 1000.0);
         const FrameTime time = AddMilliseconds(record.RedTime, ms);
-        CfaFrameHeader header;
+        CfaHeader header;
         header.Width = DemoFramePainter::SensorWidth;
         header.Height = DemoFramePainter::SensorHeight;
         header.MillisecondOffset = ExposureDelayMs;

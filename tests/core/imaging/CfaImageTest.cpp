@@ -19,18 +19,17 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 // A frame file of w x h samples (zero beyond those given), cut to its first `keep` bytes.
-std::string FrameFile(uint16_t w, uint16_t h, std::vector<uint16_t> samples, size_t keep = SIZE_MAX,
+std::string FrameFile(uint16_t w, uint16_t h, const std::vector<uint16_t>& samples, size_t keep = SIZE_MAX,
                       uint16_t hour = 12)
 {
     static const testsupport::TempDir dir;
     static int count = 0;
-    testsupport::CfaFile file;
-    file.width = w;
-    file.height = h;
-    file.time[4] = hour;
-    file.samples = std::move(samples);
+    CfaHeader header = testsupport::LaneFrameHeader(w, h);
+    header.Time.Hour = hour;
     const std::string path = dir.Make(std::to_string(count++) + ".CFA");
-    testsupport::WriteFile(path, (keep <= 256 ? CfaHeaderBytes(file) : CfaFileBytes(file)).substr(0, keep));
+    // A frame that claims gigabytes is cut within its header, so only the header is made.
+    const std::string bytes = keep <= CfaHeader::Size ? CfaHeaderBytes(header) : CfaFileBytes(header, samples);
+    testsupport::WriteFile(path, bytes.substr(0, keep));
     return path;
 }
 
