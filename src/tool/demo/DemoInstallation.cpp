@@ -8,9 +8,9 @@
 #include "tool/FrameTimeFields.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/demo/DemoClock.h"
-#include "tool/demo/DemoFileFormats.h"
 #include "tool/demo/DemoFramePainter.h"
 #include "tool/demo/DemoPlanner.h"
+#include "tool/demo/PictureBmpBytes.h"
 #include "tool/demo/SensorMosaic.h"
 #include "tool/demo/SubpoenaPainter.h"
 
@@ -60,7 +60,7 @@ bool DemoInstallation::Write()
             return false;
     }
     return WriteConfiguration() &&
-           WriteFile(directory_ + "Subpoena.bmp", BmpFileBytes(SubpoenaPainter::Paint(), ""));
+           WriteFile(directory_ + "Subpoena.bmp", PictureBmpBytes(SubpoenaPainter::Paint(), ""));
 }
 
 bool DemoInstallation::Fail(const std::string& message)
@@ -109,7 +109,7 @@ bool DemoInstallation::WriteGeneralView(const DemoRecord& record, const std::str
         const FrameTime time = AddMilliseconds(record.RedTime, ms);
         const std::string name = Numbered("GV%02d_", frame + 1) + FileNameTime(time) + ".BMP";
         const QImage picture = DemoFramePainter::GeneralView(record, ms, time);
-        if (!WriteFile(path + name, BmpFileBytes(picture, InfoText(record, time))))
+        if (!WriteFile(path + name, PictureBmpBytes(picture, InfoText(record, time))))
             return false;
     }
     return true;
