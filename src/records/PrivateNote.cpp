@@ -1,6 +1,6 @@
 #include "records/PrivateNote.h"
 
-#include "base/AtomicFileWriter.h"
+#include "base/FileBytes.h"
 #include "records/FileByteStream.h"
 #include "records/ReadOnlyFile.h"
 
@@ -89,6 +89,5 @@ bool WritePrivateNote(const std::string& path, const PrivateNote& note)
     std::string contents = std::to_string(note.NoteCode);
     if (!text.empty())
         contents += " " + text + "\n";
-    AtomicFileWriter writer(path);
-    return writer.Write(contents) && writer.Commit();
+    return WriteFileBytes(path, contents);
 }

@@ -1,6 +1,6 @@
 #include "tool/demo/DemoFramePainter.h"
 
-#include "tool/FrameTimeFields.h"
+#include "records/FrameTimeFields.h"
 #include "tool/demo/CrossingScene.h"
 
 #include <QFont>

@@ -1,11 +1,11 @@
 #include "tool/demo/DemoInstallation.h"
 
+#include "base/FileBytes.h"
 #include "config/CCodeNoteMap.h"
 #include "config/CVantrelSettings.h"
 #include "imaging/ColourGains.h"
 #include "records/CfaHeader.h"
-#include "tool/FileBytes.h"
-#include "tool/FrameTimeFields.h"
+#include "records/FrameTimeFields.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/demo/DemoClock.h"
 #include "tool/demo/DemoFramePainter.h"
