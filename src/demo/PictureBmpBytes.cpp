@@ -1,4 +1,4 @@
-#include "tool/demo/PictureBmpBytes.h"
+#include "demo/PictureBmpBytes.h"
 
 #include "records/BmpFileBytes.h"
 

@@ -1,18 +1,17 @@
-#include "tool/demo/DemoInstallation.h"
+#include "demo/DemoInstallation.h"
 
 #include "base/FileBytes.h"
 #include "config/CCodeNoteMap.h"
 #include "config/CVantrelSettings.h"
+#include "demo/DemoClock.h"
+#include "demo/DemoFramePainter.h"
+#include "demo/DemoPlanner.h"
+#include "demo/PictureBmpBytes.h"
+#include "demo/SensorMosaic.h"
+#include "demo/SubpoenaPainter.h"
 #include "imaging/ColourGains.h"
 #include "records/CfaHeader.h"
 #include "records/FrameTimeFields.h"
-#include "tool/ToolEnvironment.h"
-#include "tool/demo/DemoClock.h"
-#include "tool/demo/DemoFramePainter.h"
-#include "tool/demo/DemoPlanner.h"
-#include "tool/demo/PictureBmpBytes.h"
-#include "tool/demo/SensorMosaic.h"
-#include "tool/demo/SubpoenaPainter.h"
 
 #include <cmath>
 #include <cstdio>
@@ -50,7 +49,7 @@ DemoInstallation::DemoInstallation(std::string directory, int recordCount, std::
         directory_ += '/';
 }
 
-bool DemoInstallation::Write()
+bool DemoInstallation::Write(const std::string& settingsName, const std::string& codeNotesName)
 {
     std::error_code error;
     if (std::filesystem::exists(directory_ + RecordsDirectory, error))
@@ -59,7 +58,7 @@ bool DemoInstallation::Write()
         if (!WriteRecord(record))
             return false;
     }
-    return WriteConfiguration() &&
+    return WriteConfiguration(settingsName, codeNotesName) &&
            WriteFile(directory_ + "Subpoena.bmp", PictureBmpBytes(SubpoenaPainter::Paint(), ""));
 }
 
@@ -140,18 +139,18 @@ bool DemoInstallation::WriteLaneFrames(const DemoRecord& record, const DemoCar& 
     return true;
 }
 
-bool DemoInstallation::WriteConfiguration()
+bool DemoInstallation::WriteConfiguration(const std::string& settingsName, const std::string& codeNotesName)
 {
     CVantrelSettings settings;
     settings.RootDirectory = std::string(RecordsDirectory) + "/";
     settings.SiteList = plan_.Units;
-    const std::string settingsPath = directory_ + ToolEnvironment::SettingsFileName;
+    const std::string settingsPath = directory_ + settingsName;
     if (!settings.SaveSettings(settingsPath))
         return Fail(settingsPath + ": cannot write");
     CCodeNoteMap codeNotes;
     codeNotes.Version = 1;
     for (int code = 1; code <= 3; ++code)
         codeNotes.SetNote(code, DemoPlanner::CodeDescription(code));
-    const std::string codeNotesPath = directory_ + ToolEnvironment::CodeNotesFileName;
+    const std::string codeNotesPath = directory_ + codeNotesName;
     return codeNotes.SaveCodeNotes(codeNotesPath) || Fail(codeNotesPath + ": cannot write");
 }
