@@ -36,9 +36,7 @@ std::unique_ptr<Fixture> fixture;
 
 testsupport::CfaFile LaneFrame(uint16_t width, uint16_t height)
 {
-    testsupport::CfaFile file;
-    file.width = width;
-    file.height = height;
+    testsupport::CfaFile file{testsupport::LaneFrameHeader(width, height), {}};
     std::mt19937 random(7);
     std::uniform_int_distribution<int> noise(0, 60);
     for (uint32_t y = 0; y < height; ++y)
@@ -124,7 +122,7 @@ void BenchOpenCvRender(benchmark::State& state)
 {
     cv::setNumThreads(2);
     const testsupport::CfaFile& file = fixture->file;
-    cv::Mat mosaic(file.height, file.width, CV_16UC1,
+    cv::Mat mosaic(file.header.Height, file.header.Width, CV_16UC1,
                    const_cast<uint16_t*>(file.samples.data()));
     cv::Mat colour, bytes;
     for (auto _ : state) {

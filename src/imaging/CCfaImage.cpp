@@ -6,14 +6,10 @@
 #include "imaging/RenderTables.h"
 #include "imaging/SamplePreparation.h"
 #include "imaging/TwoBands.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "records/ReadOnlyFile.h"
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <limits>
 #include <new>
 #include <tuple>
@@ -21,39 +17,17 @@
 
 namespace {
 
-// Reads exactly size bytes at offset; false on a short read or an error.
-bool ReadFully(int fd, void* buffer, size_t size, off_t offset)
-{
-    auto* bytes = static_cast<uint8_t*>(buffer);
-    while (size > 0) {
-        const ssize_t got = ::pread(fd, bytes, size, offset);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        bytes += got;
-        size -= static_cast<size_t>(got);
-        offset += got;
-    }
-    return true;
-}
-
 // The samples in two halves, each read by the thread that prepares it next,
 // so each core finds its half in its own cache.
-bool ReadSamples(int fd, uint16_t* samples, size_t count, off_t offset)
+bool ReadSamples(const ReadOnlyFile& file, uint16_t* samples, size_t count, uint64_t offset)
 {
     // One flag per band, written only by the band's own thread.
     std::array<bool, 2> read{true, true};
     RunInTwoBands(count, SamplesForTwoThreads, [&](size_t begin, size_t end) {
-        read[begin == 0 ? 0 : 1] = ReadFully(fd, samples + begin, 2 * (end - begin),
-                                             offset + static_cast<off_t>(2 * begin));
+        const size_t bytes = 2 * (end - begin);
+        read[begin == 0 ? 0 : 1] = file.ReadAt(offset + 2 * begin, samples + begin, bytes) == bytes;
     });
     return read[0] && read[1];
-}
-
-uint16_t HeaderWord(const uint8_t* header, int offset)
-{
-    return static_cast<uint16_t>(header[offset] | header[offset + 1] << 8);
 }
 
 void SwapToHostOrder(uint16_t* samples, size_t count)
@@ -96,41 +70,30 @@ bool CCfaImage::Read(const std::string& path)
         return false;
     fileName_ = path;
     twelveBit_ = false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    const bool read = fd >= 0 && ReadOpenFile(fd);
-    if (fd >= 0)
-        ::close(fd);
+    const bool read = ReadFile(ReadOnlyFile(path));
     if (!read)
         Forget();
     return read;
 }
 
-bool CCfaImage::ReadOpenFile(int fd)
+bool CCfaImage::ReadFile(const ReadOnlyFile& file)
 {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return false;
+    header_ = ReadCfaHeader(file);
     if (!header_)
-        header_.reset(new (std::nothrow) uint8_t[HeaderSize]);
-    if (!header_ || !ReadFully(fd, header_.get(), HeaderSize, 0))
         return false;
-    width_ = HeaderWord(header_.get(), 4);
-    height_ = HeaderWord(header_.get(), 6);
-    if (width_ == 0 || height_ == 0)
+    width_ = header_->Width;
+    height_ = header_->Height;
+    // DataSize has 32 bits: a larger frame is no frame of this sensor.
+    const uint64_t size = header_->SampleBytes();
+    if (!header_->SamplesFit(file.Size()) || size > std::numeric_limits<uint32_t>::max())
         return false;
-    // The size is checked against the file before anything of that size is
-    // allocated, so a damaged header cannot claim gigabytes.
-    const uint64_t count = uint64_t(width_) * uint64_t(height_);
-    const uint64_t size = 2 * count;
-    if (size > std::numeric_limits<uint32_t>::max() ||
-        static_cast<uint64_t>(info.st_size) < HeaderSize + size)
-        return false;
+    const size_t count = size / 2;
     if (!samples_ || dataSize_ != size) {
         samples_.reset();
         samples_.reset(new (std::nothrow) uint16_t[count]);
         dataSize_ = samples_ ? static_cast<uint32_t>(size) : 0;
     }
-    if (!samples_ || !ReadSamples(fd, samples_.get(), count, HeaderSize))
+    if (!samples_ || !ReadSamples(file, samples_.get(), count, CfaHeader::Size))
         return false;
     SwapToHostOrder(samples_.get(), count);
     return true;
@@ -224,7 +187,7 @@ ImageSize CCfaImage::GetVisibleSize() const
 
 uint16_t CCfaImage::HeaderHour() const
 {
-    return header_ ? HeaderWord(header_.get(), 20) : 0;
+    return header_ ? header_->Time.Hour : 0;
 }
 
 uint32_t CCfaImage::SampleCeiling() const

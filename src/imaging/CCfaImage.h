@@ -4,14 +4,17 @@
 #include "imaging/ImagePoint.h"
 #include "imaging/ImageRect.h"
 #include "imaging/ImageSize.h"
+#include "records/CfaHeader.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 struct DemosaicArea;
+class ReadOnlyFile;
 
 // One raw lane frame (a ".CFA" file: 256-byte header, then W x H 16-bit
 // little-endian samples from the top sensor row, 12 bits used) and the state
@@ -19,7 +22,6 @@ struct DemosaicArea;
 // window, cut fractions, gamma and correction mode carry over.
 class CCfaImage {
 public:
-    static constexpr int HeaderSize = 256;
     static constexpr int LevelCount = 4096;
     static constexpr uint16_t TopLevel = 4095;
     // Columns 1070..1140 of rows 12..780 measure the black level.
@@ -34,8 +36,9 @@ public:
     // level bounds.
     bool Load(const std::string& path);
     // Reads header and samples; an empty path fails and changes nothing. Any
-    // other failure (missing file, zero width or height, a file shorter than
-    // its header claims) leaves no file name, samples or header.
+    // other failure (missing file, something other than a regular file, zero
+    // width or height, a file shorter than its header claims) leaves no file
+    // name, samples or header.
     bool Read(const std::string& path);
     // Black level from the optical-black area, optional gamma, histogram and
     // level bounds. A frame without that area keeps its raw samples and the
@@ -73,9 +76,9 @@ public:
     uint32_t DataSize() const { return dataSize_; }
     // W x H samples, rewritten in place by Prepare; null when there are none.
     const uint16_t* Samples() const { return samples_.get(); }
-    // The 256 header bytes as read; null when there are none.
-    const uint8_t* Header() const { return header_.get(); }
-    // The hour of capture (header word at offset 20); 0 without a header.
+    // The header as read; null when there is none.
+    const CfaHeader* Header() const { return header_ ? &*header_ : nullptr; }
+    // The hour of capture from the header; 0 without a header.
     uint16_t HeaderHour() const;
     // Prepared samples at each level 0..4095 of the last prepared frame.
     const std::array<uint32_t, LevelCount>& Histogram() const { return histogram_; }
@@ -97,7 +100,7 @@ public:
     int32_t Correction = 0;
 
 private:
-    bool ReadOpenFile(int fd);
+    bool ReadFile(const ReadOnlyFile& file);
     void Forget();
     uint32_t SampleCeiling() const;
     DemosaicArea AreaFor(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, int w, int h,
@@ -108,7 +111,7 @@ private:
     int32_t height_ = 0;
     uint32_t dataSize_ = 0;
     std::unique_ptr<uint16_t[]> samples_;
-    std::unique_ptr<uint8_t[]> header_;
+    std::optional<CfaHeader> header_;
     std::array<uint32_t, LevelCount> histogram_{};
     // True while every sample is a prepared 12-bit level; raw samples of a
     // frame that was not prepared may use all 16 bits.

@@ -2,6 +2,7 @@
 // header gap, or by its file name.
 #include "records/RecordContent.h"
 
+#include "records/LittleEndian.h"
 #include "records/ReadOnlyFile.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ std::optional<std::string> InfoText(const ReadOnlyFile& file)
     unsigned char header[FileHeaderSize];
     if (file.ReadAt(0, header, FileHeaderSize) != FileHeaderSize)
         return std::nullopt;
-    const auto length = static_cast<std::int32_t>(ReadOnlyFile::Little32(header + 10) - 44u);
+    const auto length = static_cast<std::int32_t>(Little32(header + 10) - 44u);
     if (length <= 0 || file.Size() < InfoTextOffset + static_cast<std::uint64_t>(length))
         return std::nullopt;
     std::string text(static_cast<std::size_t>(length), '\0');

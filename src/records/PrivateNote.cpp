@@ -1,18 +1,13 @@
 #include "records/PrivateNote.h"
 
-#include "base/AtomicFileWriter.h"
+#include "base/FileBytes.h"
+#include "records/FileByteStream.h"
+#include "records/ReadOnlyFile.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <limits>
-#include <memory>
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // Only these count: every other byte, 0xFF and the bytes of UTF-8 sequences
 // included, is text.
@@ -33,21 +28,19 @@ bool IsDigit(int byte)
 
 // A decimal integer after optional white space, as "%d" reads it; a value
 // beyond the 32-bit range is held at its limit.
-bool ReadCode(std::FILE* file, std::int32_t& code)
+bool ReadCode(FileByteStream& bytes, std::int32_t& code)
 {
-    int byte = std::getc(file);
-    while (IsSpace(byte))
-        byte = std::getc(file);
-    const bool negative = byte == '-';
-    if (byte == '-' || byte == '+')
-        byte = std::getc(file);
-    if (!IsDigit(byte))
+    while (IsSpace(bytes.Peek()))
+        bytes.Skip();
+    const bool negative = bytes.Peek() == '-';
+    if (negative || bytes.Peek() == '+')
+        bytes.Skip();
+    if (!IsDigit(bytes.Peek()))
         return false;
     constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t value = 0;
-    for (; IsDigit(byte); byte = std::getc(file))
-        value = std::min(value * 10 + (byte - '0'), limit);
-    std::ungetc(byte, file);
+    for (; IsDigit(bytes.Peek()); bytes.Skip())
+        value = std::min(value * 10 + (bytes.Peek() - '0'), limit);
     value = negative ? -value : std::min<std::int64_t>(value, limit - 1);
     code = static_cast<std::int32_t>(value);
     return true;
@@ -55,13 +48,12 @@ bool ReadCode(std::FILE* file, std::int32_t& code)
 
 // The rest of the first line without its control characters; white space
 // right after the number is not part of the text.
-std::string ReadText(std::FILE* file)
+std::string ReadText(FileByteStream& bytes)
 {
-    int byte = std::getc(file);
-    while (byte != '\n' && IsSpace(byte))
-        byte = std::getc(file);
+    while (bytes.Peek() != '\n' && IsSpace(bytes.Peek()))
+        bytes.Skip();
     std::string text;
-    for (; byte != EOF && byte != '\n'; byte = std::getc(file)) {
+    for (int byte = bytes.Peek(); byte != FileByteStream::End && byte != '\n'; bytes.Skip(), byte = bytes.Peek()) {
         if (!IsControl(byte))
             text += static_cast<char>(byte);
     }
@@ -83,10 +75,11 @@ std::string WithoutControls(const std::string& text)
 bool ReadPrivateNote(const std::string& path, PrivateNote& note)
 {
     note = PrivateNote{};
-    const File file(std::fopen(path.c_str(), "r"));
-    if (!file || !ReadCode(file.get(), note.NoteCode))
+    const ReadOnlyFile file(path);
+    FileByteStream bytes(file);
+    if (!ReadCode(bytes, note.NoteCode))
         return false;
-    note.NoteText = ReadText(file.get());
+    note.NoteText = ReadText(bytes);
     return true;
 }
 
@@ -96,6 +89,5 @@ bool WritePrivateNote(const std::string& path, const PrivateNote& note)
     std::string contents = std::to_string(note.NoteCode);
     if (!text.empty())
         contents += " " + text + "\n";
-    AtomicFileWriter writer(path);
-    return writer.Write(contents) && writer.Commit();
+    return WriteFileBytes(path, contents);
 }

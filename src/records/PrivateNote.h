@@ -14,7 +14,7 @@ struct PrivateNote {
 };
 
 // Fills the note from the file; false (code 0, empty text) when the file is
-// missing or does not start with a number.
+// missing, is no regular file or does not start with a number.
 bool ReadPrivateNote(const std::string& path, PrivateNote& note);
 // Replaces the file as a whole; control characters of the text are left out,
 // since the reader drops them and would stop at a line end. False when the

@@ -18,13 +18,6 @@ public:
     // How many bytes were read at the offset: size, or fewer at the end of the file or on an error.
     std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t size) const;
 
-    // Numbers as the files store them, least significant byte first.
-    static std::uint16_t Little16(const unsigned char* bytes) { return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8); }
-    static std::uint32_t Little32(const unsigned char* bytes)
-    {
-        return std::uint32_t{Little16(bytes)} | std::uint32_t{Little16(bytes + 2)} << 16;
-    }
-
 private:
     int fd_ = -1;
     std::uint64_t size_ = 0;

@@ -1,8 +1,9 @@
 #include "tool/DemoCommand.h"
 
+#include "demo/DemoInstallation.h"
 #include "tool/OffscreenGui.h"
+#include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
-#include "tool/demo/DemoInstallation.h"
 
 #include <cstdint>
 #include <limits>
@@ -16,7 +17,7 @@ int DemoCommand::Run(const CommandLine& arguments, ToolEnvironment&) const
 
     const OffscreenGui gui;
     DemoInstallation installation(arguments.Positionals()[0], count, static_cast<std::uint64_t>(seedValue));
-    if (!installation.Write())
+    if (!installation.Write(ToolEnvironment::SettingsFileName, ToolEnvironment::CodeNotesFileName))
         return Fail(installation.Error());
     for (const DemoRecord& record : installation.Plan().Records)
         PrintFields({"record", std::to_string(static_cast<int>(record.State)), record.Name});

@@ -1,7 +1,7 @@
 #include "tool/PictureFile.h"
 
+#include "base/FileBytes.h"
 #include "imaging/CDibImage.h"
-#include "tool/FileBytes.h"
 #include "tool/PngPicture.h"
 
 #include <algorithm>

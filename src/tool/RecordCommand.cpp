@@ -2,8 +2,8 @@
 
 #include "config/CVantrelSettings.h"
 #include "document/DetailedCaption.h"
+#include "records/FrameTimeFields.h"
 #include "records/RecordContent.h"
-#include "tool/FrameTimeFields.h"
 #include "tool/ToolOutput.h"
 
 #include <filesystem>

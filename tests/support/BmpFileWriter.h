@@ -6,8 +6,8 @@
 
 namespace testsupport {
 
-// A 24-bit bottom-up Windows bitmap as a general-view frame: a 14-byte file
-// header, a 40-byte info header, then `infoText` in the gap before the pixels.
+// A general-view frame as a test describes it, written by BmpFileBytes with
+// the info text as the whole gap before the pixels.
 struct BmpFile {
     int32_t width = 4;
     int32_t height = 4;
@@ -16,7 +16,6 @@ struct BmpFile {
     std::string infoText;
 };
 
-std::string BmpFileBytes(const BmpFile& file);
 void WriteBmpFile(const std::string& path, const BmpFile& file);
 
 }  // namespace testsupport

@@ -16,12 +16,10 @@ constexpr int Height = 14;
 
 void WriteLaneFrame(const std::string& path, int lane, int frame)
 {
-    CfaFile file;
-    file.width = Width;
-    file.height = Height;
-    file.time = {2006, 3, 3, 1, 12, 0, static_cast<std::uint16_t>(frame), 0};
-    file.lane = static_cast<std::uint8_t>(lane);
-    file.frame = static_cast<std::uint8_t>(frame);
+    CfaFile file{LaneFrameHeader(Width, Height), {}};
+    file.header.Time = {2006, 3, 3, 1, 12, 0, static_cast<std::uint16_t>(frame), 0};
+    file.header.Lane = static_cast<std::uint8_t>(lane);
+    file.header.Frame = static_cast<std::uint8_t>(frame);
     file.samples.resize(std::size_t{Width} * Height);
     const int base = 100 + 600 * (lane - 1) + 50 * (frame - 1);
     for (std::size_t i = 0; i < file.samples.size(); ++i) {

@@ -3,6 +3,7 @@
 #include "ToolProcess.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -57,8 +58,9 @@ TEST(CommandLineTest, UnreadableInputAndUnwritableOutputFail)
     const std::string dir = temp.Path(), none = dir + "missing/out";
     testsupport::WriteFile(dir + "file", "x");
     testsupport::WriteFile(dir + "header.CFA", std::string(100, '\0'));
-    testsupport::WriteCfaFile(dir + "tiny.CFA", testsupport::CfaFile{.width = 2, .height = 2, .samples = {}});
-    testsupport::WriteCfaFile(dir + "full.CFA", testsupport::CfaFile{.width = 1144, .height = 790, .samples = {}});
+    ASSERT_EQ(mkfifo((dir + "pipe.CFA").c_str(), 0600), 0);
+    testsupport::WriteCfaFile(dir + "tiny.CFA", {testsupport::LaneFrameHeader(2, 2), {}});
+    testsupport::WriteCfaFile(dir + "full.CFA", {testsupport::LaneFrameHeader(1144, 790), {}});
     temp.MakeDir("demo/records");
     const struct {
         std::vector<std::string> arguments;
@@ -68,6 +70,7 @@ TEST(CommandLineTest, UnreadableInputAndUnwritableOutputFail)
         {{"record", dir + "file"}, dir + "file: not a directory"},
         {{"render", dir + "missing.CFA", dir + "o.ppm"}, dir + "missing.CFA: cannot read the lane frame"},
         {{"render", dir + "header.CFA", dir + "o.ppm", "--stats"}, dir + "header.CFA: cannot read the lane frame"},
+        {{"render", dir + "pipe.CFA", dir + "o.ppm"}, dir + "pipe.CFA: cannot read the lane frame"},
         {{"render", dir + "tiny.CFA", dir + "o.ppm"}, dir + "tiny.CFA: the frame has no visible picture"},
         {{"render", dir + "full.CFA", none + ".ppm"}, none + ".ppm: cannot write the picture"},
         {{"export", none + ".txt"}, none + ".txt: cannot write the records listing"},

@@ -3,7 +3,9 @@
 #include "ToolProcess.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -126,16 +128,28 @@ TEST_F(DecisionAndNoteCommandTest, NotesAreWrittenAsMarkingAndEditingDo)
     }
 }
 
+// A note file without a number, or a pipe in its place (which must not block
+// the reading), is no note: listed without a code, shown as an error, and
+// replaced by marking.
 TEST_F(DecisionAndNoteCommandTest, AnUnreadableNoteFails)
 {
-    testsupport::WriteNoteFile(MakeRecordDirectory(root, Name), "no number");
-    const ToolResult result = Run({"note", Name});
-    EXPECT_EQ(result.Status, 1);
-    EXPECT_EQ(result.Out, "");
-    EXPECT_EQ(result.Err, "vantrel-tool: '" + Name + "' has no readable private note\n");
-    // Marking replaces the malformed file.
-    EXPECT_EQ(Run({"note", Name, "2"}).Status, 0);
-    EXPECT_EQ(testsupport::ReadFile(root + Name + "/PrivateNote.txt"), "2");
+    const std::string note = MakeRecordDirectory(root, Name) + "PrivateNote.txt";
+    for (const bool pipe : {false, true}) {
+        SCOPED_TRACE(pipe ? "pipe" : "no number");
+        std::filesystem::remove(note);
+        if (pipe)
+            ASSERT_EQ(mkfifo(note.c_str(), 0600), 0);
+        else
+            testsupport::WriteFile(note, "no number");
+        EXPECT_EQ(Lines(Run({"list", "--notes", "--sort", "type"}).Out),
+                  (std::vector<std::string>{"01-03-2006 10:00:00\t0\t" + Name}));
+        const ToolResult result = Run({"note", Name});
+        EXPECT_EQ(result.Status, 1);
+        EXPECT_EQ(result.Out, "");
+        EXPECT_EQ(result.Err, "vantrel-tool: '" + Name + "' has no readable private note\n");
+        EXPECT_EQ(Run({"note", Name, "2"}).Status, 0);
+        EXPECT_EQ(testsupport::ReadFile(note), "2");
+    }
 }
 
 }  // namespace

@@ -13,9 +13,14 @@ namespace {
 using testsupport::BmpFile;
 using testsupport::CfaFile;
 
-CfaFile LaneFrame(uint8_t lane, uint8_t frame, std::array<uint16_t, 8> time, int32_t offset = 0)
+CfaFile LaneFrame(uint8_t lane, uint8_t frame, FrameTime time, int32_t offset = 0)
 {
-    return CfaFile{.millisecondOffset = offset, .time = time, .lane = lane, .frame = frame, .samples = {}};
+    CfaFile file;
+    file.header.MillisecondOffset = offset;
+    file.header.Time = time;
+    file.header.Lane = lane;
+    file.header.Frame = frame;
+    return file;
 }
 
 TEST(RecordCommandTest, PrintsTimingFramesAndCaptions)
@@ -33,7 +38,7 @@ TEST(RecordCommandTest, PrintsTimingFramesAndCaptions)
     // Exactly at the start of the red light.
     testsupport::WriteCfaFile(record + "d.CFA", LaneFrame(2, 1, {2006, 1, 0, 2, 3, 4, 5, 0}));
     CfaFile right = LaneFrame(3, 9, {2006, 1, 0, 2, 3, 4, 5, 0}, 1250);
-    right.mac = {0xAA, 0x0B, 0xCC, 0x0D, 0xEE, 0x0F};
+    right.header.Mac = {0xAA, 0x0B, 0xCC, 0x0D, 0xEE, 0x0F};
     testsupport::WriteCfaFile(record + "c.CFA", right);
 
     const ToolResult result = RunTool({"record", record});
@@ -72,7 +77,7 @@ TEST(RecordCommandTest, ShowsStoredFieldsAsTheyAreAndLeavesOutWhatIsNotGiven)
 // A full-size frame: level 100 in the optical-black area, 1000 elsewhere.
 testsupport::CfaFile FlatFrame()
 {
-    testsupport::CfaFile file{.width = 1144, .height = 790, .samples = std::vector<uint16_t>(size_t{1144} * 790)};
+    testsupport::CfaFile file{testsupport::LaneFrameHeader(1144, 790), std::vector<uint16_t>(size_t{1144} * 790)};
     for (int y = 0; y < 790; ++y) {
         for (int x = 0; x < 1144; ++x)
             file.samples[size_t(y) * 1144 + x] = x >= 1070 && x <= 1140 && y >= 12 && y <= 780 ? 100 : 1000;

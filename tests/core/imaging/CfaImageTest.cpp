@@ -6,6 +6,7 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdint>
 #include <random>
@@ -18,18 +19,17 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 // A frame file of w x h samples (zero beyond those given), cut to its first `keep` bytes.
-std::string FrameFile(uint16_t w, uint16_t h, std::vector<uint16_t> samples, size_t keep = SIZE_MAX,
+std::string FrameFile(uint16_t w, uint16_t h, const std::vector<uint16_t>& samples, size_t keep = SIZE_MAX,
                       uint16_t hour = 12)
 {
     static const testsupport::TempDir dir;
     static int count = 0;
-    testsupport::CfaFile file;
-    file.width = w;
-    file.height = h;
-    file.time[4] = hour;
-    file.samples = std::move(samples);
+    CfaHeader header = testsupport::LaneFrameHeader(w, h);
+    header.Time.Hour = hour;
     const std::string path = dir.Make(std::to_string(count++) + ".CFA");
-    testsupport::WriteFile(path, (keep <= 256 ? CfaHeaderBytes(file) : CfaFileBytes(file)).substr(0, keep));
+    // A frame that claims gigabytes is cut within its header, so only the header is made.
+    const std::string bytes = keep <= CfaHeader::Size ? CfaHeaderBytes(header) : CfaFileBytes(header, samples);
+    testsupport::WriteFile(path, bytes.substr(0, keep));
     return path;
 }
 
@@ -136,6 +136,9 @@ TEST(FrameDecoding, BadAndTinyFiles)
 {
     const std::vector<uint16_t> five(64, 5);
     const std::string ok = FrameFile(8, 8, five);
+    // A pipe with no writer would block an ordinary read for ever.
+    const testsupport::TempDir dir;
+    ASSERT_EQ(mkfifo(dir.Make("pipe.CFA").c_str(), 0600), 0);
     const struct { const char* name; std::string path; bool loads; ImageRect visible = {}; } cases[] = {
         {"zero width", FrameFile(0, 8, {1}), false},
         {"zero height", FrameFile(8, 0, {1}), false},
@@ -145,6 +148,8 @@ TEST(FrameDecoding, BadAndTinyFiles)
         {"header claims 5 GB, 705 MB in 32 bits", FrameFile(50000, 50000, {}, 256), false},
         {"header claims 1 GB", FrameFile(30000, 20000, {}, 256), false},
         {"missing", "/nonexistent/a.CFA", false},
+        {"named pipe", dir.Path() + "pipe.CFA", false},
+        {"directory", dir.MakeDir("dir.CFA"), false},
         {"1 x 1", Flat(1, 1, 9), true, {1, 1, 1, 1}},
         {"3 x 3", Flat(3, 3, 9), true, {1, 1, 1, 1}},
         {"40 x 12", Flat(40, 12, 9), true, {32, 8, 38, 10}},

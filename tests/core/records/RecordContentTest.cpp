@@ -1,4 +1,5 @@
 #include "records/RecordContent.h"
+#include "records/BmpFileBytes.h"
 
 #include "BmpFileWriter.h"
 #include "CfaFileWriter.h"
@@ -12,10 +13,10 @@ using namespace testsupport;
 
 namespace {
 
-CfaFile Cfa(std::uint8_t lane, std::uint8_t frame, std::uint8_t macTail,
-            std::array<std::uint16_t, 8> time = CfaFile{}.time, std::int32_t millisecondOffset = 0)
+CfaHeader Cfa(std::uint8_t lane, std::uint8_t frame, std::uint8_t macTail, FrameTime time = LaneFrameHeader().Time,
+              std::int32_t millisecondOffset = 0)
 {
-    return {8, 8, millisecondOffset, time, lane, frame, {0x00, 0x11, 0x22, 0x33, 0x44, macTail}, {}};
+    return {8, 8, millisecondOffset, time, lane, frame, {0x00, 0x11, 0x22, 0x33, 0x44, macTail}};
 }
 
 class RecordContentTest : public RecordTreeTest {
@@ -41,7 +42,7 @@ TEST_F(RecordContentTest, LaneFramesByNumberWithTheirTimesAndTheUnitAddressOfThe
     for (const auto& [name, bytes] :  // ".CFA" is a name that is all extension
          {std::pair{"short.CFA", CfaHeaderBytes(Cfa(1, 1, 0)).substr(0, 255)}, {"empty.CFA", std::string()},
           {"lane0.CFA", CfaHeaderBytes(Cfa(0, 1, 0))}, {"lane4.CFA", CfaHeaderBytes(Cfa(4, 1, 0))},
-          {".CFA", CfaFileBytes(Cfa(1, 1, 0))}})
+          {".CFA", CfaFileBytes(Cfa(1, 1, 0), {})}})
         WriteFile(record + name, bytes);
     for (const char* name : {".BMP", "lower.bmp", "picture.BMP.txt"})
         Bmp(name, "imagetime=2006-01-02 03:04:05.000");
@@ -51,8 +52,8 @@ TEST_F(RecordContentTest, LaneFramesByNumberWithTheirTimesAndTheUnitAddressOfThe
     mkfifo((record + "pipe.BMP").c_str(), 0600);
     // Capture times moved by the millisecond offset, the weekday recomputed; one that is no calendar time stays.
     WriteFile(record + "l1.CFA", CfaHeaderBytes(Cfa(1, 1, 0x01, {2006, 3, 6, 1, 0, 0, 0, 0}, -1)));  // no samples
-    WriteCfaFile(record + "r2.cfa", Cfa(3, 2, 0x03, {2006, 2, 9, 30, 0, 0, 0, 0}, 5000));
-    WriteCfaFile(record + "r1.CFA", Cfa(3, 1, 0x33, {2005, 12, 6, 31, 23, 59, 59, 900}, 200));
+    WriteCfaFile(record + "r2.cfa", {Cfa(3, 2, 0x03, {2006, 2, 9, 30, 0, 0, 0, 0}, 5000), {}});
+    WriteCfaFile(record + "r1.CFA", {Cfa(3, 1, 0x33, {2005, 12, 6, 31, 23, 59, 59, 900}, 200), {}});
     LoadRecord(content, record, 1234);
     EXPECT_EQ(Frames(), (Names{"0:lower.bmp 1", "1:l1.CFA 1", "3:r1.CFA 1", "3:r2.cfa 2"}));
     EXPECT_EQ(content.Path + std::to_string(content.Time), record + "1234");
@@ -61,7 +62,7 @@ TEST_F(RecordContentTest, LaneFramesByNumberWithTheirTimesAndTheUnitAddressOfThe
     EXPECT_EQ(content.Frames[3][1].Time, (FrameTime{2006, 2, 9, 30, 0, 0, 0, 0}));
     EXPECT_EQ(content.Mac, content.Frames[0][0].Mac);
     EXPECT_EQ(content.Frames[0][0].Mac, (MacAddress{0x00, 0x11, 0x22, 0x33, 0x44, 0x33}));
-    WriteCfaFile(record + "tie.CFA", Cfa(1, 1, 0));
+    WriteCfaFile(record + "tie.CFA", {Cfa(1, 1, 0), {}});
     AddLaneFrame(content, record + "tie.CFA");  // after the frame with the same number
     EXPECT_EQ(Frames(), (Names{"0:lower.bmp 1", "1:l1.CFA 1", "1:tie.CFA 1", "3:r1.CFA 1", "3:r2.cfa 2"}));
     LoadRecord(content, dir.MakeDir("no lane frames"), 0);
@@ -91,7 +92,7 @@ TEST_F(RecordContentTest, GeneralViewFramesAreTimedByInfoTextOrFileNameAndNumber
     }
     // A pixel offset that claims more than the file holds: no text is read and nothing allocated.
     for (const std::uint32_t offset : {10'000u, 0x7FFFFFF0u, 0xFFFFFFFFu, 40u}) {
-        std::string bytes = BmpFileBytes(BmpFile{4, 4, {}, "imagetime=2007-07-07 07:07:07.007"});
+        std::string bytes = BmpFileBytes(4, 4, {}, "imagetime=2007-07-07 07:07:07.007");
         for (int i = 0; i < 4; ++i)
             bytes[10 + i] = static_cast<char>(offset >> (8 * i) & 0xFF);
         WriteFile(record + "v20060102030405678.BMP", bytes);

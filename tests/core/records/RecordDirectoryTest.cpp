@@ -198,6 +198,8 @@ TEST_F(RecordRowTest, NoteFilesAreReadInEveryFormTheyCome)
         {"2 caf\xC3\xA9 \xFF end", 2, "caf\xC3\xA9 \xFF end"},  // 0xFF is text, not the end
         {std::string("6 a\x01\x1F\x7F" "b\0c", 10), 6, "abc"},
         {"", 0, "", false}, {"Wrong plate", 0, "", false}, {"- 5", 0, "", false},
+        // Longer than any block the reader takes at once.
+        {std::string(5000, '\n') + "8 " + std::string(9000, 'x') + "\nmore", 8, std::string(9000, 'x')},
     };
     for (const auto& c : cases) {
         WriteFile(note, c.bytes);
@@ -208,6 +210,14 @@ TEST_F(RecordRowTest, NoteFilesAreReadInEveryFormTheyCome)
     }
     PrivateNote read{4, "old"};
     EXPECT_FALSE(records.ReadNote(3, read) || read.NoteCode != 0);  // no such row
+    // A pipe or a directory in the note's place is no note; a pipe must not block the read.
+    for (const bool pipe : {true, false}) {
+        std::filesystem::remove(note);
+        ASSERT_EQ(pipe ? mkfifo(note.c_str(), 0600) : mkdir(note.c_str(), 0700), 0);
+        EXPECT_FALSE(records.ReadNote(1, read) || read.NoteCode != 0) << pipe;
+    }
+    std::filesystem::remove(note);
+    WriteFile(note, "1");
     EXPECT_TRUE(records.DeleteNote(1));
     EXPECT_FALSE(Exists(note) || records.ReadNote(1, read) || records.DeleteNote(1));
     EXPECT_THROW(records.DeleteNote(-1), std::invalid_argument);

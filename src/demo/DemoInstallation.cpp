@@ -1,17 +1,17 @@
-#include "tool/demo/DemoInstallation.h"
+#include "demo/DemoInstallation.h"
 
+#include "base/FileBytes.h"
 #include "config/CCodeNoteMap.h"
 #include "config/CVantrelSettings.h"
+#include "demo/DemoClock.h"
+#include "demo/DemoFramePainter.h"
+#include "demo/DemoPlanner.h"
+#include "demo/PictureBmpBytes.h"
+#include "demo/SensorMosaic.h"
+#include "demo/SubpoenaPainter.h"
 #include "imaging/ColourGains.h"
-#include "tool/FileBytes.h"
-#include "tool/FrameTimeFields.h"
-#include "tool/ToolEnvironment.h"
-#include "tool/demo/DemoClock.h"
-#include "tool/demo/DemoFileFormats.h"
-#include "tool/demo/DemoFramePainter.h"
-#include "tool/demo/DemoPlanner.h"
-#include "tool/demo/SensorMosaic.h"
-#include "tool/demo/SubpoenaPainter.h"
+#include "records/CfaHeader.h"
+#include "records/FrameTimeFields.h"
 
 #include <cmath>
 #include <cstdio>
@@ -49,7 +49,7 @@ DemoInstallation::DemoInstallation(std::string directory, int recordCount, std::
         directory_ += '/';
 }
 
-bool DemoInstallation::Write()
+bool DemoInstallation::Write(const std::string& settingsName, const std::string& codeNotesName)
 {
     std::error_code error;
     if (std::filesystem::exists(directory_ + RecordsDirectory, error))
@@ -58,8 +58,8 @@ bool DemoInstallation::Write()
         if (!WriteRecord(record))
             return false;
     }
-    return WriteConfiguration() &&
-           WriteFile(directory_ + "Subpoena.bmp", BmpFileBytes(SubpoenaPainter::Paint(), ""));
+    return WriteConfiguration(settingsName, codeNotesName) &&
+           WriteFile(directory_ + "Subpoena.bmp", PictureBmpBytes(SubpoenaPainter::Paint(), ""));
 }
 
 bool DemoInstallation::Fail(const std::string& message)
@@ -108,7 +108,7 @@ bool DemoInstallation::WriteGeneralView(const DemoRecord& record, const std::str
         const FrameTime time = AddMilliseconds(record.RedTime, ms);
         const std::string name = Numbered("GV%02d_", frame + 1) + FileNameTime(time) + ".BMP";
         const QImage picture = DemoFramePainter::GeneralView(record, ms, time);
-        if (!WriteFile(path + name, BmpFileBytes(picture, InfoText(record, time))))
+        if (!WriteFile(path + name, PictureBmpBytes(picture, InfoText(record, time))))
             return false;
     }
     return true;
@@ -120,7 +120,7 @@ bool DemoInstallation::WriteLaneFrames(const DemoRecord& record, const DemoCar& 
         const double front = FirstLaneFront + (LastLaneFront - FirstLaneFront) * (frame - 1) / (car.LaneFrames - 1);
         const std::int64_t ms = car.CrossingMs + std::llround(front / car.Speed * 1000.0);
         const FrameTime time = AddMilliseconds(record.RedTime, ms);
-        CfaFrameHeader header;
+        CfaHeader header;
         header.Width = DemoFramePainter::SensorWidth;
         header.Height = DemoFramePainter::SensorHeight;
         header.MillisecondOffset = ExposureDelayMs;
@@ -139,18 +139,18 @@ bool DemoInstallation::WriteLaneFrames(const DemoRecord& record, const DemoCar& 
     return true;
 }
 
-bool DemoInstallation::WriteConfiguration()
+bool DemoInstallation::WriteConfiguration(const std::string& settingsName, const std::string& codeNotesName)
 {
     CVantrelSettings settings;
     settings.RootDirectory = std::string(RecordsDirectory) + "/";
     settings.SiteList = plan_.Units;
-    const std::string settingsPath = directory_ + ToolEnvironment::SettingsFileName;
+    const std::string settingsPath = directory_ + settingsName;
     if (!settings.SaveSettings(settingsPath))
         return Fail(settingsPath + ": cannot write");
     CCodeNoteMap codeNotes;
     codeNotes.Version = 1;
     for (int code = 1; code <= 3; ++code)
         codeNotes.SetNote(code, DemoPlanner::CodeDescription(code));
-    const std::string codeNotesPath = directory_ + ToolEnvironment::CodeNotesFileName;
+    const std::string codeNotesPath = directory_ + codeNotesName;
     return codeNotes.SaveCodeNotes(codeNotesPath) || Fail(codeNotesPath + ": cannot write");
 }

@@ -1,4 +1,4 @@
-#include "tool/demo/SubpoenaPainter.h"
+#include "demo/SubpoenaPainter.h"
 
 #include <QFont>
 #include <QPainter>

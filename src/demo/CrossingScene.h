@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tool/demo/DemoPlan.h"
-#include "tool/demo/SceneLighting.h"
-#include "tool/demo/SceneProjection.h"
+#include "demo/DemoPlan.h"
+#include "demo/SceneLighting.h"
+#include "demo/SceneProjection.h"
 
 #include <QColor>
 #include <QPolygonF>

@@ -1,4 +1,4 @@
-#include "tool/FileBytes.h"
+#include "base/FileBytes.h"
 
 #include "base/AtomicFileWriter.h"
 

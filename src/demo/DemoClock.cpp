@@ -1,4 +1,4 @@
-#include "tool/demo/DemoClock.h"
+#include "demo/DemoClock.h"
 
 #include <cstdio>
 #include <stdexcept>

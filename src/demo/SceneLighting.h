@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tool/demo/DemoPlan.h"
+#include "demo/DemoPlan.h"
 
 #include <QColor>
 

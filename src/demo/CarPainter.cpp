@@ -1,6 +1,6 @@
-#include "tool/demo/CarPainter.h"
+#include "demo/CarPainter.h"
 
-#include "tool/demo/ScenePaint.h"
+#include "demo/ScenePaint.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "tool/demo/ScenePaint.h"
+#include "demo/ScenePaint.h"
 
 #include <QPaintDevice>
 #include <QPainter>

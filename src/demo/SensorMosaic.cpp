@@ -1,6 +1,6 @@
-#include "tool/demo/SensorMosaic.h"
+#include "demo/SensorMosaic.h"
 
-#include "tool/demo/DemoRandom.h"
+#include "demo/DemoRandom.h"
 
 #include <algorithm>
 #include <array>

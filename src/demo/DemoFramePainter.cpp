@@ -1,7 +1,7 @@
-#include "tool/demo/DemoFramePainter.h"
+#include "demo/DemoFramePainter.h"
 
-#include "tool/FrameTimeFields.h"
-#include "tool/demo/CrossingScene.h"
+#include "demo/CrossingScene.h"
+#include "records/FrameTimeFields.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "tool/FrameTimeFields.h"
+#include "records/FrameTimeFields.h"
 
 #include <cstdio>
 

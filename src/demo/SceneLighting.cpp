@@ -1,4 +1,4 @@
-#include "tool/demo/SceneLighting.h"
+#include "demo/SceneLighting.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tool/demo/SceneProjection.h"
+#include "demo/SceneProjection.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "tool/demo/DemoPlanner.h"
+#include "demo/DemoPlanner.h"
 
-#include "tool/demo/DemoClock.h"
-#include "tool/demo/DemoRandom.h"
+#include "demo/DemoClock.h"
+#include "demo/DemoRandom.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "tool/demo/DemoRandom.h"
+#include "demo/DemoRandom.h"
 
 std::uint64_t DemoRandom::Next()
 {

@@ -1,7 +1,7 @@
-#include "tool/demo/CrossingScene.h"
+#include "demo/CrossingScene.h"
 
-#include "tool/demo/CarPainter.h"
-#include "tool/demo/ScenePaint.h"
+#include "demo/CarPainter.h"
+#include "demo/ScenePaint.h"
 
 #include <QLinearGradient>
 #include <QPaintDevice>

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "records/FrameTime.h"
-
-#include <string>
-
-// The stored fields as "YYYY-MM-DD hh:mm:ss.mmm", zero-padded and not
-// normalised; empty when the year is 0 (a time the record does not give).
-std::string FrameTimeFields(const FrameTime& time);
