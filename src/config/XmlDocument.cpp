@@ -1,5 +1,7 @@
 #include "config/XmlDocument.h"
 
+#include "base/ReadOnlyFile.h"
+
 #include <libxml/SAX2.h>
 #include <libxml/parserInternals.h>
 #include <libxml/xmlerror.h>
@@ -23,6 +25,20 @@ std::string Owned(xmlChar* text)
 bool IsWhitespaceText(const xmlNode* node)
 {
     return node->type == XML_TEXT_NODE && xmlIsBlankNode(const_cast<xmlNode*>(node));
+}
+
+// The parser's input: the file read in order through the checked reader.
+struct FileInput {
+    const ReadOnlyFile& file;
+    std::uint64_t offset = 0;
+};
+
+int ReadInput(void* context, char* buffer, int length)
+{
+    auto* input = static_cast<FileInput*>(context);
+    const std::size_t got = input->file.ReadAt(input->offset, buffer, static_cast<std::size_t>(length));
+    input->offset += got;
+    return static_cast<int>(got);
 }
 
 }  // namespace
@@ -50,12 +66,22 @@ void XmlDocument::Parse(const std::string& path)
     void* const previousGenericContext = xmlGenericErrorContext;
     xmlSetStructuredErrorFunc(this, &XmlDocument::Collect);
     xmlSetGenericErrorFunc(nullptr, &IgnoreGenericError);
-    // No XML_PARSE_NOENT, XML_PARSE_DTDLOAD or XML_PARSE_DTDVALID: external
-    // entities and DTDs are never fetched. The options take effect before
-    // the file itself is opened, so a path never reaches the network either.
-    if (xmlParserCtxt* parser = xmlCreateURLParserCtxt(path.c_str(), XML_PARSE_NONET)) {
+    // Only a regular file opens: a pipe or a device in the file's place
+    // cannot block the start-up, and a path never reaches the network.
+    const ReadOnlyFile file(path);
+    FileInput input{file};
+    xmlParserCtxt* parser =
+        file.IsOpen() ? xmlCreateIOParserCtxt(nullptr, nullptr, &ReadInput, nullptr, &input, XML_CHAR_ENCODING_NONE)
+                      : nullptr;
+    if (parser) {
+        // No XML_PARSE_NOENT, XML_PARSE_DTDLOAD or XML_PARSE_DTDVALID:
+        // external entities and DTDs are never fetched.
+        xmlCtxtUseOptions(parser, XML_PARSE_NONET);
         ParseWith(parser);
         xmlFreeParserCtxt(parser);
+    } else {
+        const std::string message = "failed to load external entity \"" + path + "\"";
+        Keep(true, XML_IO_LOAD_ERROR, 0, 0, message.c_str());
     }
     xmlSetGenericErrorFunc(previousGenericContext, previousGeneric);
     xmlSetStructuredErrorFunc(previousStructuredContext, previousStructured);

@@ -6,7 +6,7 @@
 #include "imaging/RenderTables.h"
 #include "imaging/SamplePreparation.h"
 #include "imaging/TwoBands.h"
-#include "records/ReadOnlyFile.h"
+#include "base/ReadOnlyFile.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,5 +1,7 @@
 #include "platform/CopyFromBitmap.h"
 
+#include "base/FileBytes.h"
+
 #include <QImage>
 #include <QString>
 
@@ -27,8 +29,9 @@ bool CopyFromBitmap(const QImage& bitmap, CDibImage& dib)
 
 bool LoadDibFromFile(const QString& path, CDibImage& dib)
 {
+    const std::optional<std::string> bytes = ReadFileBytes(path.toStdString());
     QImage image;
-    if (!image.load(path)) {
+    if (!bytes || !image.loadFromData(QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size())))) {
         dib.Create(0, 0);
         return false;
     }

@@ -1,7 +1,7 @@
 #include "records/CfaHeader.h"
 
 #include "records/LittleEndian.h"
-#include "records/ReadOnlyFile.h"
+#include "base/ReadOnlyFile.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "records/FileByteStream.h"
 
-#include "records/ReadOnlyFile.h"
+#include "base/ReadOnlyFile.h"
 
 int FileByteStream::Peek()
 {

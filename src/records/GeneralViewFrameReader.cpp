@@ -3,7 +3,7 @@
 #include "records/RecordContent.h"
 
 #include "records/LittleEndian.h"
-#include "records/ReadOnlyFile.h"
+#include "base/ReadOnlyFile.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,7 +2,7 @@
 #include "records/RecordContent.h"
 
 #include "records/CfaHeader.h"
-#include "records/ReadOnlyFile.h"
+#include "base/ReadOnlyFile.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "base/FileBytes.h"
 #include "records/FileByteStream.h"
-#include "records/ReadOnlyFile.h"
+#include "base/ReadOnlyFile.h"
 
 #include <algorithm>
 #include <limits>

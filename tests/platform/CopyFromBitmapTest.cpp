@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <array>
 #include <string>
 #include <vector>
@@ -104,7 +106,8 @@ TEST(CopyFromBitmap, DropsAlphaAndFailsWithoutAPicture)
     EXPECT_EQ(dib.Bits(), nullptr);
     testsupport::TempDir dir;
     testsupport::WriteFile(dir.Make("broken.bmp"), "BM not a bitmap");
-    for (const char* name : {"broken.bmp", "missing.bmp"})
+    ASSERT_EQ(mkfifo((dir.Path() + "pipe.bmp").c_str(), 0600), 0);  // opened for reading, it would wait for ever
+    for (const char* name : {"broken.bmp", "missing.bmp", "pipe.bmp"})
         EXPECT_FALSE(LoadDibFromFile(QString::fromStdString(dir.Path() + name), dib)) << name;
 }
 

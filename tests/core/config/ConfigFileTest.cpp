@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace configtest;
 using testsupport::ReadFile;
 using testsupport::TempDir;
@@ -25,6 +27,8 @@ TEST(ConfigFiles, MalformedFilesFailQuietlyWithTheSyntaxErrorFormAndTheDefaults)
     TempDir dir;
     const std::string file = dir.Path() + "file", missing = dir.Path() + "absent", directory = dir.MakeDir("d");
     const std::string remote = "http://192.0.2.1/VantrelControl.settings";  // a test address: nobody answers
+    const std::string pipe = dir.Path() + "pipe";  // nobody writes: an open for reading would wait for ever
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     WriteFile(dir.Path() + "secret.txt", "/secret/");
     // Small cousins of the files that expand into gigabytes or take minutes
     // to read: the same declarations, fewer references.
@@ -55,7 +59,8 @@ TEST(ConfigFiles, MalformedFilesFailQuietlyWithTheSyntaxErrorFormAndTheDefaults)
                dir.Path() + "secret.txt\">]><VantrelControl><RootDirectory>&secret;</RootDirectory><CodeNoteMap/>"
                "</VantrelControl>"},
         {file, Declaration + "<!DOCTYPE VantrelControl><VantrelControl><CodeNoteMap/></VantrelControl>"},
-        {remote, "", "(607): Attempt to load network entity " + remote + "\nLine 0 Char 0"},
+        {remote, "", "(60D): failed to load external entity \"" + remote + "\"\nLine 0 Char 0"},
+        {pipe, "", "(60D): failed to load external entity \"" + pipe + "\"\nLine 0 Char 0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path + ": " + c.content.substr(0, 60));

@@ -1,5 +1,5 @@
 #include "records/CfaHeader.h"
-#include "records/ReadOnlyFile.h"
+#include "base/ReadOnlyFile.h"
 
 #include "TempDir.h"
 

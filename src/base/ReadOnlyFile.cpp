@@ -1,4 +1,4 @@
-#include "records/ReadOnlyFile.h"
+#include "base/ReadOnlyFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
