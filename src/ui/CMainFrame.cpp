@@ -13,7 +13,7 @@
 CMainFrame::CMainFrame(CVantrelDoc& document, const CRecentFileList& recentFiles)
     : m_document(document),
       m_binder(new CCommandBinder(document, this)),
-      m_view(new CVantrelView(document, this)),
+      m_view(new CVantrelView(document, *m_binder, this)),
       m_menu(new CMainMenu(*menuBar(), recentFiles, *m_binder, this)),
       m_accelerators(new CAcceleratorFilter(document, *this))
 {

@@ -1,6 +1,6 @@
 #include "ui/CSlidePane.h"
 
-CSlidePane::CSlidePane(CVantrelDoc& document, QWidget* parent)
+CSlidePane::CSlidePane(CVantrelDoc& document, CCommandBinder& /*binder*/, QWidget* parent)
     : CPaneView(document, QStringLiteral("Slide Pane"), Id, parent)
 {
 }

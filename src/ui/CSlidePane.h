@@ -2,6 +2,8 @@
 
 #include "platform/CPaneView.h"
 
+class CCommandBinder;
+
 // The general-view playback pane.
 class CSlidePane : public CPaneView {
     Q_OBJECT
@@ -9,5 +11,5 @@ class CSlidePane : public CPaneView {
 public:
     static constexpr int Id = 102;
 
-    CSlidePane(CVantrelDoc& document, QWidget* parent);
+    CSlidePane(CVantrelDoc& document, CCommandBinder& binder, QWidget* parent);
 };

@@ -22,12 +22,13 @@ void Place(QWidget* pane, int x, int y, int cx, int cy)
 
 }  // namespace
 
-CVantrelView::CVantrelView(CVantrelDoc& document, QWidget* parent) : QWidget(parent), m_document(document)
+CVantrelView::CVantrelView(CVantrelDoc& document, CCommandBinder& binder, QWidget* parent)
+    : QWidget(parent), m_document(document)
 {
     // The panes cover the whole view in every display mode.
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_document.AddView(this);
-    CreatePanes();
+    CreatePanes(binder);
     m_document.SetPrintPreview(this);
     m_document.SetLoaderLock(m_thumbPane);
 }
@@ -39,13 +40,13 @@ CVantrelView::~CVantrelView()
     m_document.RemoveView(this);
 }
 
-void CVantrelView::CreatePanes()
+void CVantrelView::CreatePanes(CCommandBinder& binder)
 {
     // Registered one by one as they are made: every pane receives every hint
     // in this order.
-    m_slidePane = new CSlidePane(m_document, this);
+    m_slidePane = new CSlidePane(m_document, binder, this);
     m_document.AddView(m_slidePane);
-    m_recordsPane = new CRecordDirectoryPane(m_document, this);
+    m_recordsPane = new CRecordDirectoryPane(m_document, binder, this);
     m_document.AddView(m_recordsPane);
     m_thumbPane = new CThumbPane(m_document, this);
     m_document.AddView(m_thumbPane);

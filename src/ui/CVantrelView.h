@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class CCfaImagePane;
+class CCommandBinder;
 class CRecordDirectoryPane;
 class CSlidePane;
 class CThumbPane;
@@ -23,8 +24,9 @@ public:
     static constexpr int ThumbnailsHeight = 170;
 
     // Registers itself with the document, then creates the panes in their
-    // order, each registered right after it is made.
-    CVantrelView(CVantrelDoc& document, QWidget* parent);
+    // order, each registered right after it is made; the panes bind their
+    // buttons and menus to the binder.
+    CVantrelView(CVantrelDoc& document, CCommandBinder& binder, QWidget* parent);
     ~CVantrelView() override;
 
     void LayoutPanes(int cx, int cy);
@@ -44,7 +46,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void CreatePanes();
+    void CreatePanes(CCommandBinder& binder);
     void OnFilePrintPreview();
 
     CVantrelDoc& m_document;
