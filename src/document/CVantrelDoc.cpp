@@ -115,6 +115,11 @@ void CVantrelDoc::SetRecordFilter(std::int32_t mask, std::optional<RecordTime> d
     SetUpWithNameCheck(before);
 }
 
+void CVantrelDoc::SetRecordDay(RecordTime day)
+{
+    records_.SetFilter(records_.FilterMask, day);
+}
+
 const std::vector<FrameEntry>* CVantrelDoc::CurrentLaneList() const
 {
     if (!HasSelection() || currentLane_ < 1 || currentLane_ > 3)

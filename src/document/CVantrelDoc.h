@@ -82,6 +82,9 @@ public:
     // only gives hint 1.
     void SelectRecord(int index);
     void SetRecordFilter(std::int32_t mask, std::optional<RecordTime> day = std::nullopt);
+    // The filter's day alone, with its mask kept and no hint: the records
+    // pane picks a row of that day right after, and that selection notifies.
+    void SetRecordDay(RecordTime day);
     void SetLane(std::int32_t lane);          // 1..3; other values are ignored
     void SetLaneFrame(std::int32_t position);  // 1-based
     int GeneralFrameCount() const;
