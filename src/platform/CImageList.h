@@ -33,9 +33,10 @@ public:
     // outside the strip draws nothing.
     void Draw(QPainter& painter, int index, const QPoint& topLeft,
               const std::optional<QColor>& blend = std::nullopt) const;
+    // One icon on its own, for widgets that take a pixmap.
+    QPixmap Icon(int index) const;
 
 private:
-    QPixmap Icon(int index) const;
 
     QPixmap m_strip;
     QSize m_iconSize;

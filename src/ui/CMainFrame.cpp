@@ -26,6 +26,11 @@ CMainFrame::CMainFrame(CVantrelDoc& document, const CRecentFileList& recentFiles
     SetDocumentTitle(QStringLiteral("Vantrel"));
 }
 
+QMenu* CMainFrame::DefaultFileMenu() const
+{
+    return m_menu->FileMenu();
+}
+
 void CMainFrame::PostCommand(int id)
 {
     QMetaObject::invokeMethod(this, [this, id] { m_document.OnCommand(id); }, Qt::QueuedConnection);

@@ -11,6 +11,7 @@ class CMainMenu;
 class CRecentFileList;
 class CVantrelDoc;
 class CVantrelView;
+class QMenu;
 
 // The one top-level window: the main menu over the main view, no toolbar,
 // no status bar. It owns the command binder that takes menu items and pane
@@ -28,6 +29,9 @@ public:
 
     CVantrelView* View() const { return m_view; }
     CCommandBinder& Binder() const { return *m_binder; }
+    // The first menu of the menu the frame was made with, for the records
+    // pane's "Open..." drop-down; it stays while full screen hides the bar.
+    QMenu* DefaultFileMenu() const;
     bool IsFullScreen() const { return windowState().testFlag(Qt::WindowFullScreen); }
 
     // Runs a command after the current event, as a posted menu command.

@@ -29,8 +29,12 @@ CMainMenu::CMainMenu(QMenuBar& bar, const CRecentFileList& recentFiles, CCommand
         m_binder.BindMenu(*menu);
     }
     // Connected after the binder's: the fresh entries are bound as they are made.
-    if (m_fileMenu)
+    if (m_fileMenu) {
         connect(m_fileMenu, &QMenu::aboutToShow, this, [this] { FillRecentFiles(); });
+        // The stored entries from the start: the records pane offers them
+        // before the menu is first opened.
+        FillRecentFiles();
+    }
 }
 
 QAction* CMainMenu::MakeItem(QMenu& menu, int command, const QString& text)

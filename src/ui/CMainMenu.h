@@ -21,6 +21,9 @@ class CMainMenu : public QObject {
 public:
     CMainMenu(QMenuBar& bar, const CRecentFileList& recentFiles, CCommandBinder& binder, QObject* parent);
 
+    // The "&File" menu, with the recent files as it showed them last.
+    QMenu* FileMenu() const { return m_fileMenu; }
+
 private:
     QAction* MakeItem(QMenu& menu, int command, const QString& text);
     // The recent-file entries in place of the ones shown: "Recent File"
