@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+class CImageList;
+class CVantrelDoc;
+
+// The records list over the document's visible rows, one line each. Nothing
+// is kept per row: a line's text (and in the private notes mode its note
+// file) is read only when a view asks for that row, so a refill costs the
+// same for ten rows and for a hundred thousand.
+class CRecordListModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    // Icon slots of the records strip.
+    static constexpr int CurrentUndecidedImage = 3;
+    static constexpr int UndecidedImage = 4;
+    static constexpr int CurrentConfirmedImage = 5;
+    static constexpr int ConfirmedImage = 6;
+    static constexpr int CurrentRejectedImage = 7;
+    static constexpr int RejectedImage = 8;
+
+    // The document and the icons outlive the model.
+    CRecordListModel(const CVantrelDoc& document, const CImageList& icons, QObject* parent);
+
+    // The visible rows changed: every view starts over.
+    void Reset();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    int ImageIndex(int row) const;
+
+    const CVantrelDoc& m_document;
+    const CImageList& m_icons;
+};
