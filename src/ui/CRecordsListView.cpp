@@ -1,6 +1,7 @@
 #include "ui/CRecordsListView.h"
 
 #include <QMouseEvent>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -11,7 +12,6 @@ namespace {
 const char* const WidestLine = "00-00-0000 00:00:00";
 const char* const WidestNotedLine = "00-00-0000 00:00:00(000)+";
 constexpr int IconSide = 16;
-constexpr int ItemMargins = 12;  // around the icon and after the text
 
 }  // namespace
 
@@ -41,8 +41,10 @@ void CRecordsListView::FitColumnsToLines(bool withNotes)
 {
     const QFontMetrics metrics(font());
     const int textWidth = metrics.horizontalAdvance(QLatin1String(withNotes ? WidestNotedLine : WidestLine));
+    // The item draws a margin on either side of its icon and of its text.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
     const int height = std::max(IconSide, metrics.height()) + 2;
-    const QSize cell(IconSide + textWidth + ItemMargins, height);
+    const QSize cell(IconSide + textWidth + 4 * margin + spacing() + 2, height);
     if (gridSize() != cell)
         setGridSize(cell);
 }
