@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The program on a real X server: start it on the demo installation, switch
 # the display modes with F10, Esc and F9, check the pane rectangles in
-# screenshots, leave through File > Exit and check that both files were
-# written again with what they held.
+# screenshots, pick a record in the list and confirm it, leave through
+# File > Exit and check that both files were written again with what they held.
 #   shell_e2e.sh VANTREL VANTREL_TOOL PANE_CHECK SHOT_DIRECTORY
 set -uo pipefail
 vantrel=$1 tool=$2 pane_check=$3 shots=$4
@@ -81,6 +81,28 @@ shoot normal-again normal
 xdotool key F9
 shoot general-full-screen single
 xdotool key Escape
+
+# The records list: a click makes another row current, and Confirm moves
+# that record's directory into the confirmed one.
+top=$("$pane_check" "$shots/normal.png" normal | sed -n 's/^slide *[0-9]*, *\([0-9]*\) .*/\1/p')
+[ -n "$top" ] || fail "no view top in the normal screenshot"
+records="$install/records"
+confirmed() { ls "$records/!CONFIRMED" | sort; }
+first=$(ls "$records" | grep -v '^!' | sort | head -1)
+before=$(confirmed)
+row_y=$((top + 365 + 1 + 22 + 5 * 18))
+xdotool mousemove 60 "$row_y" click 1
+sleep 1
+import -window root "$shots/row-clicked.png" || fail "no screenshot"
+# Left of the icon the row is only its background: the selection colour now.
+colour=$(convert "$shots/row-clicked.png" -format "%[pixel:p{3,$row_y}]" info:)
+[ "$colour" != "srgb(255,255,255)" ] && [ "$colour" != "white" ] || fail "the clicked row is not shown selected"
+xdotool mousemove $((85 + 40)) $((top + 365 + 1 + 11)) click 1
+sleep 1
+moved=$(comm -13 <(echo "$before") <(confirmed))
+[ -n "$moved" ] && [ "$(echo "$moved" | wc -l)" -eq 1 ] || fail "Confirm moved no record, or more than one"
+[ "$moved" != "$first" ] || fail "the click left the first record current"
+echo "confirmed $moved"
 
 xdotool key alt+f
 sleep 0.5
