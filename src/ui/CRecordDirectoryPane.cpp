@@ -133,8 +133,7 @@ void CRecordDirectoryPane::CreateButtons(CCommandBinder& binder)
     // Empty until the first general update names the recent files.
     m_openDropDown = new QMenu(this);
     m_openButton->AttachMenu(m_openDropDown);
-    m_filterDropDown = MenuFrom(RecordsFilterPopup(), this);
-    m_filterButton->AttachMenu(m_filterDropDown);
+    m_filterButton->AttachMenu(MenuFrom(RecordsFilterPopup(), this));
     // The filter commands need a handler before the binder asks their rules.
     AttachCommands();
     for (CBButton* button : {m_openButton, m_confirmButton, m_rejectButton, m_filterButton})

@@ -24,11 +24,6 @@ class CRecordDirectoryPane : public CPaneView {
 
 public:
     static constexpr int Id = 124;
-    // Child control ids.
-    static constexpr int IdRecordsList = 105;
-    static constexpr int IdMonthCalendar = 103;
-    static constexpr int IdDatePicker = 145;
-    static constexpr int IdTimePicker = 146;
 
     // Binds the buttons to the document's commands and attaches the filter
     // commands, which need the calendar's day.
@@ -85,6 +80,5 @@ private:
     QDateTimeEdit* m_datePicker = nullptr;
     QDateTimeEdit* m_timePicker = nullptr;
     QMenu* m_openDropDown = nullptr;
-    QMenu* m_filterDropDown = nullptr;
     RecordTime m_calendarDay = 0;
 };

@@ -204,6 +204,20 @@ TEST_F(RecordsPaneTest, AMoveOntoAnExistingNameShowsTheBoxThenTheDiskAsItIs)
     }
 }
 
+TEST_F(RecordsPaneTest, ARootGoneWhileListedGivesTheBoxThenAnEmptyList)
+{
+    MakeRecords({"2006-03-01 10:00:00"});
+    std::filesystem::remove_all(root.Path());
+    services.Events.clear();
+    QTest::mouseClick(&Button(ID_RECORD_REJECT), Qt::LeftButton, {}, QPoint(40, 11));
+    Settle();
+    ASSERT_GE(services.Events.size(), 3u);
+    EXPECT_EQ(services.Events[2], "ShowMessage File I/O error.\nThe record may not be rejected.");
+    EXPECT_EQ(List().model()->rowCount(), 0);
+    EXPECT_EQ(Current(), "");
+    EXPECT_FALSE(Button(ID_RECORD_REJECT).IsChecked());
+}
+
 TEST_F(RecordsPaneTest, APaintedCaptureShowsTheButtonStripAndTheControls)
 {
     MakeRecords({"2006-03-01 10:00:00"});
