@@ -11,5 +11,5 @@ class QString;
 bool CopyFromBitmap(const QImage& bitmap, CDibImage& dib);
 
 // Reads a bitmap file (any format Qt reads, found by content) into dib; false
-// when it cannot be read.
+// when it cannot be read, or when a Windows bitmap lacks pixel rows.
 bool LoadDibFromFile(const QString& path, CDibImage& dib);
