@@ -39,12 +39,18 @@ bool Complete(const std::string& bytes)
 
 }  // namespace
 
-bool LoadDibFromFile(const QString& path, CDibImage& dib)
+bool LoadImageFromFile(const QString& path, QImage& image)
 {
     const std::optional<std::string> bytes = ReadFileBytes(path.toStdString());
+    image = QImage();
+    return bytes && Complete(*bytes) &&
+           image.loadFromData(QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size())));
+}
+
+bool LoadDibFromFile(const QString& path, CDibImage& dib)
+{
     QImage image;
-    if (!bytes || !Complete(*bytes) ||
-        !image.loadFromData(QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size())))) {
+    if (!LoadImageFromFile(path, image)) {
         dib.Create(0, 0);
         return false;
     }

@@ -2,7 +2,6 @@
 
 #include "document/CVantrelDoc.h"
 #include "platform/CopyFromBitmap.h"
-#include "platform/DibImageView.h"
 
 #include <QString>
 
@@ -26,16 +25,12 @@ void CShownGeneralFrame::Follow(const CVantrelDoc& document)
     m_path = entry->Path;
     m_scaled = QImage();
     ++m_decodes;
-    LoadDibFromFile(QString::fromStdString(m_path), m_picture);
+    LoadImageFromFile(QString::fromStdString(m_path), m_picture);
 }
 
 const QImage& CShownGeneralFrame::Scaled(QSize size)
 {
-    if (m_scaled.size() != size) {
-        // The rows lie bottom-up in memory; the flip comes with the scaling.
-        m_scaled = DibImageView(m_picture)
-                       .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                       .mirrored(false, true);
-    }
+    if (m_scaled.size() != size)
+        m_scaled = m_picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return m_scaled;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "config/SiteEntry.h"
-#include "imaging/CDibImage.h"
 #include "records/FrameTime.h"
 
 #include <QImage>
@@ -26,10 +25,10 @@ public:
     int Index() const { return m_index; }
     const FrameTime& Time() const { return m_time; }
     const MacAddress& Mac() const { return m_mac; }
-    bool HasPicture() const { return m_picture.Bits() != nullptr; }
-    QSize PictureSize() const { return {m_picture.Width(), m_picture.Height()}; }
-    // The picture scaled to size, the right way up; made once for each file
-    // and size, so a repaint without a change of frame or size costs a copy.
+    bool HasPicture() const { return !m_picture.isNull(); }
+    QSize PictureSize() const { return m_picture.size(); }
+    // The picture scaled to size, smoothed; made once for each file and size,
+    // so a repaint without a change of frame or size only copies it.
     const QImage& Scaled(QSize size);
     // How many files were decoded so far.
     int Decodes() const { return m_decodes; }
@@ -39,7 +38,8 @@ private:
     std::string m_path;
     FrameTime m_time;
     MacAddress m_mac{};
-    CDibImage m_picture;
+    // Kept as Qt decodes it: scaling works fastest on that format.
+    QImage m_picture;
     QImage m_scaled;
     int m_decodes = 0;
 };
