@@ -151,16 +151,20 @@ void CSlidePane::OnSliderMoved(int position)
 void CSlidePane::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton ||
-        !SlidePaneLayout(size()).DoubleClickZone().contains(event->position().toPoint()))
+        !SlidePaneLayout(size()).DoubleClickZone().contains(event->position().toPoint())) {
+        CPaneView::mouseDoubleClickEvent(event);
         return;
+    }
     QMetaObject::invokeMethod(this, [this] { Document().OnCommand(ID_GENERAL_FULL_SCREEN); },
                               Qt::QueuedConnection);
 }
 
 void CSlidePane::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::RightButton)
+    if (event->button() != Qt::RightButton) {
+        CPaneView::mousePressEvent(event);
         return;
+    }
     // Centred horizontally on the point of the click.
     const QPoint at = event->globalPosition().toPoint();
     m_contextMenu->popup(QPoint(at.x() - m_contextMenu->sizeHint().width() / 2, at.y()));
