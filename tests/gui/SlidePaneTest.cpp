@@ -201,6 +201,24 @@ TEST_F(SlidePaneTest, ABrokenBitmapLeavesThePictureGreyWithTheBarsDrawn)
     }
 }
 
+// The frame's time stands in the bar under the two top buttons, reading
+// upwards from 4 pixels above the bar's bottom.
+TEST_F(SlidePaneTest, TheTimeReadsFromBottomToTopInTheTimeBar)
+{
+    OpenRecord(1);
+    const QImage shot = Capture();
+    const QRect inside(1, 49, 22, 291);  // the bar (0, 48) to (24, 341) within its frame
+    QRect text;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (shot.pixel(x, y) != Grey())
+                text |= QRect(x, y, 1, 1);
+    EXPECT_GT(text.height(), 100) << "a long line standing upright";
+    EXPECT_LT(text.width(), 16);
+    EXPECT_GE(text.bottom(), 341 - 4 - 8) << "it starts at the bottom";
+    EXPECT_LE(text.bottom(), 341 - 4);
+}
+
 // The picture is scaled into the area (24, 24) to (450, 341) of the normal
 // pane, centred, with grey strips where it does not reach.
 TEST_F(SlidePaneTest, APictureIsScaledCentredAndFramedByGreyStrips)
