@@ -7,6 +7,7 @@
 #include "document/UpdateHints.h"
 #include "platform/CBButton.h"
 #include "platform/CCommandBinder.h"
+#include "platform/CSliderThumbStyle.h"
 #include "platform/MenuFromDefinition.h"
 #include "platform/PaneFont.h"
 
@@ -29,6 +30,7 @@ constexpr ButtonRow Buttons[SlidePaneLayout::ButtonCount] = {
 };
 constexpr int PlayButton = 3;
 constexpr int PauseImage = 6;
+constexpr int SliderThumbLength = 14;
 
 }  // namespace
 
@@ -70,6 +72,7 @@ void CSlidePane::CreateSlider()
     m_slider->setObjectName(QString::number(SliderId));
     m_slider->setTickPosition(QSlider::TicksAbove);
     m_slider->setTickInterval(1);
+    m_slider->setStyle(new CSliderThumbStyle(SliderThumbLength, m_slider));
     m_slider->setRange(0, 0);
     m_slider->setAutoFillBackground(true);
     // Only the user moves it: the pane's own updates block its signals.

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSlider>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -298,6 +299,13 @@ TEST_F(SlidePaneTest, TheSliderIsNeverWiderThan318AndTheFullScreenButtonShowsThe
     }
     Pane().resize(300, 365);
     EXPECT_EQ(Pane().Slider().width(), 168) << "a narrow pane leaves the counter 132 less its buttons";
+    QStyleOptionSlider option;
+    option.initFrom(&Pane().Slider());
+    option.orientation = Qt::Horizontal;
+    option.maximum = 1;
+    const QRect thumb = Pane().Slider().style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle,
+                                                                &Pane().Slider());
+    EXPECT_EQ(thumb.width(), 14) << "the thumb keeps its length";
 }
 
 TEST_F(SlidePaneTest, MovingTheSliderShowsThatFrameAfterTheSlidersEvent)
