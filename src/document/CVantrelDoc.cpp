@@ -187,6 +187,11 @@ void CVantrelDoc::AdvancePlayback()
     playback_.Advance();
 }
 
+std::string CVantrelDoc::SiteDisplayText(const MacAddress& mac)
+{
+    return CVantrelSettings::SiteDisplayText(*settings_.LookupSite(mac, true));
+}
+
 void CVantrelDoc::SetDisplayRange(int low, int high)
 {
     if (rendering_.SetDisplayRange(low, high, CurrentLaneEntry()))

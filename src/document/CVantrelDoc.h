@@ -94,6 +94,10 @@ public:
     void SetGeneralFrame(int index, bool notify);
     // One tick of the playback timer, on the user-interface thread.
     void AdvancePlayback();
+    // The site text of a unit: its address, or its MAC text while it has
+    // none. A unit not yet listed joins the settings' site list with an empty
+    // address, so that it is saved at exit.
+    std::string SiteDisplayText(const MacAddress& mac);
     // The levels of the dynamic-range control, in either order.
     void SetDisplayRange(int low, int high);
     void RebuildDetailedImage();

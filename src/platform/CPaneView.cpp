@@ -26,6 +26,11 @@ void CPaneView::OnUpdate(int hint, const CCommandHint* object)
     update();
 }
 
+void CPaneView::PrintClient(QPainter& painter)
+{
+    render(&painter, QPoint(), QRegion(), RenderFlag::DrawChildren);
+}
+
 void CPaneView::paintEvent(QPaintEvent* event)
 {
     (void)event;

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class CVantrelDoc;
+class QPainter;
 
 // A working pane of the main view: a child window with a window name and a
 // control id, registered with the document by its creator. It never erases
@@ -22,6 +23,10 @@ public:
 
     // Every hint repaints the pane.
     void OnUpdate(int hint, const CCommandHint* object) override;
+    // Paints the pane as it stands on the screen, its controls included, with
+    // its top-left corner at the painter's origin: what a capture of the
+    // screen or a printed page takes from it.
+    void PrintClient(QPainter& painter);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

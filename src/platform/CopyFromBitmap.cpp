@@ -1,6 +1,7 @@
 #include "platform/CopyFromBitmap.h"
 
 #include "base/FileBytes.h"
+#include "records/BmpPixelsInside.h"
 
 #include <QImage>
 #include <QString>
@@ -27,11 +28,29 @@ bool CopyFromBitmap(const QImage& bitmap, CDibImage& dib)
     return true;
 }
 
-bool LoadDibFromFile(const QString& path, CDibImage& dib)
+namespace {
+
+// Qt's reader fills the rows missing from a bitmap cut short; such a file is
+// as broken as one it cannot read.
+bool Complete(const std::string& bytes)
+{
+    return !bytes.starts_with("BM") || BmpPixelsInside(bytes);
+}
+
+}  // namespace
+
+bool LoadImageFromFile(const QString& path, QImage& image)
 {
     const std::optional<std::string> bytes = ReadFileBytes(path.toStdString());
+    image = QImage();
+    return bytes && Complete(*bytes) &&
+           image.loadFromData(QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size())));
+}
+
+bool LoadDibFromFile(const QString& path, CDibImage& dib)
+{
     QImage image;
-    if (!bytes || !image.loadFromData(QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size())))) {
+    if (!LoadImageFromFile(path, image)) {
         dib.Create(0, 0);
         return false;
     }

@@ -10,6 +10,11 @@ class QString;
 // dropped. False, with no pixels in dib, for a null picture or no memory.
 bool CopyFromBitmap(const QImage& bitmap, CDibImage& dib);
 
+// Reads a picture file through the checked reader into image, in the format
+// Qt decodes it to; false, with a null image, when it cannot be read, or when
+// a Windows bitmap lacks pixel rows.
+bool LoadImageFromFile(const QString& path, QImage& image);
+
 // Reads a bitmap file (any format Qt reads, found by content) into dib; false
-// when it cannot be read.
+// when LoadImageFromFile fails.
 bool LoadDibFromFile(const QString& path, CDibImage& dib);

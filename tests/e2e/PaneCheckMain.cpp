@@ -1,8 +1,10 @@
 // Checks a screenshot of the main window covering the screen: each pane
 // there is a rectangle with a sunken frame (dark top and left edges, light
-// right and bottom edges).
+// right and bottom edges); the general-view pane is known by the sunken
+// frame of its picture, inside its button column, site bar and bottom row.
 //   pane-check IMAGE normal     the four panes of the normal layout
 //   pane-check IMAGE single     one pane over the whole screen, no menu
+//   pane-check IMAGE slide      the general-view pane over the whole screen
 
 #include <QImage>
 
@@ -42,6 +44,12 @@ bool IsSunkenPane(const QImage& image, const QRect& rect)
            ColumnIs(image, right, top, bottom + 1, light);
 }
 
+// The picture area of the general-view pane at rect.
+QRect SlidePicture(const QRect& rect)
+{
+    return rect.adjusted(24, 24, 0, -24);
+}
+
 bool Report(const char* name, const QRect& rect, bool ok)
 {
     std::printf("%-12s %4d,%4d %4dx%-4d %s\n", name, rect.x(), rect.y(), rect.width(), rect.height(),
@@ -55,7 +63,7 @@ bool CheckNormal(const QImage& image)
     const int bottom = image.height();
     // The view starts under the menu bar, whose height the style decides.
     for (int top = 1; top < 100; ++top) {
-        if (!IsSunkenPane(image, QRect(0, top, 450, 365)))
+        if (!IsSunkenPane(image, SlidePicture(QRect(0, top, 450, 365))))
             continue;
         const int cy = bottom - top;
         bool ok = Report("slide", QRect(0, top, 450, 365), true);
@@ -76,7 +84,7 @@ bool CheckNormal(const QImage& image)
 int main(int argc, char* argv[])
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s IMAGE normal|single\n", argv[0]);
+        std::fprintf(stderr, "usage: %s IMAGE normal|single|slide\n", argv[0]);
         return 2;
     }
     const QImage image(QString::fromLocal8Bit(argv[1]));
@@ -86,5 +94,7 @@ int main(int argc, char* argv[])
     }
     if (std::strcmp(argv[2], "normal") == 0)
         return CheckNormal(image) ? 0 : 1;
+    if (std::strcmp(argv[2], "slide") == 0)
+        return Report("slide", image.rect(), IsSunkenPane(image, SlidePicture(image.rect()))) ? 0 : 1;
     return Report("single", image.rect(), IsSunkenPane(image, image.rect())) ? 0 : 1;
 }

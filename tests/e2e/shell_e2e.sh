@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The program on a real X server: start it on the demo installation, switch
+# The program on a real X server: start it on the demo installation, play
+# the general view with F5 and see its frame counter move, switch
 # the display modes with F10, Esc and F9, check the pane rectangles in
 # screenshots, pick a record in the list and confirm it, leave through
 # File > Exit and check that both files were written again with what they held.
@@ -74,12 +75,35 @@ shoot() {  # NAME LAYOUT
     "$pane_check" "$shots/$1.png" "$2" || status=1
 }
 shoot normal normal
+
+# The general view's frame counter, inside its bar at the right of the slide
+# pane's bottom row, as raw pixels.
+slide_top=$("$pane_check" "$shots/normal.png" normal | awk '$1 == "slide" { print $3 }')
+counter() {  # FILE
+    import -window root -crop "30x18+417+$((slide_top + 344))" -depth 8 "rgb:$1" || fail "no screenshot"
+}
+# Waits up to three seconds for the counter to differ from FILE.
+counter_moves_from() {  # FILE
+    for _ in $(seq 12); do
+        counter "$work/counter.now"
+        cmp -s "$1" "$work/counter.now" || return 0
+        sleep 0.25
+    done
+    return 1
+}
+counter "$work/counter.before"
+xdotool key F5
+counter_moves_from "$work/counter.before" || fail "F5 did not rewind the general view"
+cp "$work/counter.now" "$work/counter.restarted"
+counter_moves_from "$work/counter.restarted" || fail "the general view did not play on within three seconds"
+xdotool key shift+F5
+
 xdotool key F10
 shoot detailed-full-screen single
 xdotool key Escape
 shoot normal-again normal
 xdotool key F9
-shoot general-full-screen single
+shoot general-full-screen slide
 xdotool key Escape
 
 # The records list: a click makes another row current, and Confirm moves

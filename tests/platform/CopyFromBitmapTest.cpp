@@ -95,6 +95,27 @@ TEST(CopyFromBitmap, EveryDepthInBothRowOrders)
     }
 }
 
+// A bitmap cut short by one byte of its last row fails in every depth and
+// row order; bytes after the pixels do no harm.
+TEST(CopyFromBitmap, ABitmapCutShortFailsToLoad)
+{
+    testsupport::TempDir dir;
+    const std::string path = dir.Make("frame.bmp");
+    CDibImage dib;
+    for (const Layout& layout : {Layout{1, false, {}}, Layout{4, false, {}}, Layout{8, false, {}},
+                                 Layout{16, true, {0xF800, 0x07E0, 0x001F}}, Layout{24, false, {}}})
+        for (const bool topDown : {false, true}) {
+            const std::string whole = BitmapFile(layout, topDown);
+            const std::pair<std::string, bool> rows[] = {
+                {whole, true}, {whole + "trailing", true}, {whole.substr(0, whole.size() - 1), false}};
+            for (const auto& [bytes, loads] : rows) {
+                testsupport::WriteFile(path, bytes);
+                EXPECT_EQ(LoadDibFromFile(QString::fromStdString(path), dib), loads)
+                    << layout.depth << (topDown ? " top-down, " : " bottom-up, ") << bytes.size() << " bytes";
+            }
+        }
+}
+
 TEST(CopyFromBitmap, DropsAlphaAndFailsWithoutAPicture)
 {
     QImage image(1, 1, QImage::Format_ARGB32);

@@ -62,3 +62,18 @@ TEST_F(InformationCommand, UnknownUnitIsAddedOnCancelAndOkStoresTheAddressThough
     }
     EXPECT_EQ(services.InformationShown.at(2).SiteAddress, "Bridge");
 }
+
+// The playback pane's site bar: a unit without an address shows its MAC text
+// and is listed from then on, once; an address, when it has one.
+TEST_F(InformationCommand, SiteTextListsAnUnknownUnitOnceAndShowsItsAddressWhenItHasOne)
+{
+    Open();
+    const MacAddress unit{0x00, 0x11, 0x22, 0x33, 0x44, 0xAB};
+    EXPECT_EQ(doc->SiteDisplayText(unit), "00:11:22:33:44:AB");
+    EXPECT_EQ(doc->SiteDisplayText(unit), "00:11:22:33:44:AB");
+    ASSERT_EQ(settings.SiteList.size(), 1u);
+    EXPECT_EQ(settings.SiteList[0].mac, unit);
+    settings.SiteList[0].address = "Bridge";
+    EXPECT_EQ(doc->SiteDisplayText(unit), "Bridge");
+    EXPECT_TRUE(view.Updates.empty()) << "looking up a site changes no review state";
+}

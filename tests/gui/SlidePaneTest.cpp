@@ -1,0 +1,353 @@
+// The general-view playback pane in the main window: playback driven through
+// its buttons and the document's ticks, the picture and its bars, the slider,
+// the double click and the context menu.
+
+#include "BmpFileWriter.h"
+#include "RecordTreeWriter.h"
+#include "ReviewRecordWriter.h"
+#include "ReviewWindow.h"
+
+#include "document/CommandIds.h"
+#include "document/ReviewMenus.h"
+#include "platform/CBButton.h"
+#include "platform/CSysColors.h"
+#include "ui/CSlidePane.h"
+#include "ui/CVantrelView.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QPainter>
+#include <QSlider>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int FullScreenButton = 0;
+constexpr int RestartButton = 2;
+constexpr int PlayButton = 3;
+constexpr int BackwardButton = 4;
+constexpr int ForwardButton = 5;
+
+const QRgb Red = qRgb(200, 0, 0);
+
+// A general-view frame of the record in place of the one written, with the
+// same time text, so the record keeps its frames in their order.
+void RewriteGeneralFrame(const std::string& directory, int index, testsupport::BmpFile file)
+{
+    char name[16], time[48];
+    std::snprintf(name, sizeof name, "G%02d.BMP", index + 1);
+    std::snprintf(time, sizeof time, "imagetime=2006-03-01 12:00:%02d.000", index);
+    file.infoText = time;
+    testsupport::WriteBmpFile(directory + name, file);
+}
+
+testsupport::BmpFile RedFrame(int width, int height)
+{
+    testsupport::BmpFile file{width, height, {}, {}};
+    for (int i = 0; i < width * height; ++i)
+        file.pixels.insert(file.pixels.end(), {0, 0, 200});
+    return file;
+}
+
+class SlidePaneTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.Frame->resize(1000, 700);
+        window.Frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.Frame.get()));
+    }
+    // One record with this many general-view frames, set up in the window.
+    std::string OpenRecord(int generalFrames)
+    {
+        const std::string directory = testsupport::WriteReviewRecord(
+            window.Root.Path(), {testsupport::RecordName(2006, 3, 1, 12, 0, 0), generalFrames, {1, 0, 0}, {}, {}});
+        window.Document->OnCommand(ID_REFRESH);
+        return directory;
+    }
+    CSlidePane& Pane() const { return *window.Frame->View()->SlidePane(); }
+    void Click(int button)
+    {
+        QTest::mouseClick(&Pane().Button(button), Qt::LeftButton, {}, QPoint(12, 12));
+        QCoreApplication::processEvents();  // the command comes after the click
+    }
+    // The pane as a capture takes it.
+    QImage Capture()
+    {
+        QImage image(Pane().size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        Pane().PrintClient(painter);
+        return image;
+    }
+    QRgb Grey() const { return CSysColors::Get(CSysColors::BtnFace, Pane().palette()).rgb(); }
+    // Every pixel of rect has the colour.
+    static bool Filled(const QImage& image, const QRect& rect, QRgb colour)
+    {
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                if (image.pixel(x, y) != colour)
+                    return false;
+        return !rect.isEmpty();
+    }
+    // Some pixel of rect differs from the colour: text was drawn there.
+    static bool Drawn(const QImage& image, const QRect& rect, QRgb colour) { return !Filled(image, rect, colour); }
+
+    shelltest::ReviewWindow window;
+};
+
+// Restart, pause, continue and the stop at the last frame, as the user
+// clicks them and as the timer ticks (one tick is one AdvancePlayback).
+TEST_F(SlidePaneTest, PlaybackFollowsTheButtonsAndTheTicks)
+{
+    OpenRecord(3);
+    enum Step { None, ClickRestart, ClickPlay, Tick, Refresh };
+    struct Row {
+        Step step;
+        int index;
+        bool playing;
+        bool ticking;
+        const char* counter;
+    };
+    const Row rows[] = {
+        {None, 2, false, false, "3/3"},         // a record opens on its last frame (at most the eighth)
+        {ClickRestart, 0, true, true, "1/3"},
+        {Tick, 1, true, true, "2/3"},
+        {ClickPlay, 1, false, false, "2/3"},     // pause
+        {Tick, 1, false, false, "2/3"},          // a late tick changes nothing
+        {ClickPlay, 1, true, true, "2/3"},       // continue from where it stood
+        {Tick, 2, true, true, "3/3"},
+        {Tick, 2, false, true, "3/3"},           // the last frame stops it; the clock keeps its beat
+        {Tick, 2, false, true, "3/3"},
+        {ClickPlay, 0, true, true, "1/3"},       // continue on the last frame starts again
+        {Refresh, 2, false, false, "3/3"},       // another set-up stops the clock
+    };
+    int line = 0;
+    for (const Row& row : rows) {
+        ++line;
+        if (row.step == ClickRestart)
+            Click(RestartButton);
+        else if (row.step == ClickPlay)
+            Click(PlayButton);
+        else if (row.step == Tick)
+            window.Document->AdvancePlayback();
+        else if (row.step == Refresh)
+            window.Document->OnCommand(ID_REFRESH);
+        const CVantrelDoc& document = *window.Document;
+        EXPECT_EQ(document.CurrentGeneralFrame(), row.index) << "row " << line;
+        EXPECT_EQ(document.Playing(), row.playing) << "row " << line;
+        EXPECT_EQ(Pane().Ticking(), row.ticking) << "row " << line;
+        EXPECT_EQ(Pane().CounterText(), row.counter) << "row " << line;
+        const CBButton& play = Pane().Button(PlayButton);
+        EXPECT_EQ(play.ControlId(), row.playing ? ID_PLAY_PAUSE : ID_PLAY_CONTINUE) << "row " << line;
+        EXPECT_EQ(play.ImageIndex(), row.playing ? 6 : 5) << "row " << line;
+        EXPECT_EQ(play.isEnabled(), document.QueryCommand(play.ControlId()).Enabled) << "row " << line;
+        EXPECT_TRUE(play.isEnabled()) << "row " << line;
+        EXPECT_EQ(Pane().Slider().isEnabled(), !row.playing) << "row " << line;
+        EXPECT_EQ(Pane().Slider().value(), row.index) << "row " << line;
+        EXPECT_EQ(Pane().Slider().maximum(), 2) << "row " << line;
+        EXPECT_EQ(Pane().Button(BackwardButton).isEnabled(), !row.playing && row.index >= 1) << "row " << line;
+        EXPECT_EQ(Pane().Button(ForwardButton).isEnabled(), !row.playing && row.index < 2) << "row " << line;
+    }
+}
+
+TEST_F(SlidePaneTest, ARecordWithoutFramesShowsZeroOfZeroAndAGreyPicture)
+{
+    OpenRecord(0);
+    EXPECT_EQ(Pane().CounterText(), "0/0");
+    EXPECT_EQ(Pane().Slider().maximum(), 0);
+    EXPECT_FALSE(Pane().Slider().isEnabled());
+    for (const int button : {RestartButton, PlayButton, BackwardButton, ForwardButton})
+        EXPECT_FALSE(Pane().Button(button).isEnabled()) << button;
+    const QImage shot = Capture();
+    EXPECT_TRUE(Filled(shot, QRect(25, 25, 424, 315), Grey()));
+    EXPECT_TRUE(Filled(shot, QRect(25, 1, 424, 22), Grey())) << "no site without a frame";
+}
+
+// A file that is not a bitmap, or is cut short, leaves the picture grey; the
+// bars still show the frame's site, time and counter.
+TEST_F(SlidePaneTest, ABrokenBitmapLeavesThePictureGreyWithTheBarsDrawn)
+{
+    struct Row {
+        const char* name;
+        std::string (*spoil)(std::string bytes);
+    };
+    const Row rows[] = {
+        {"cut short", [](std::string bytes) { return bytes.substr(0, bytes.size() / 3); }},
+        {"not a bitmap", [](std::string bytes) { return bytes.replace(0, 2, "XX"); }},
+    };
+    for (const Row& row : rows) {
+        testsupport::TempDir root;
+        window.Settings.RootDirectory = root.Path();
+        const std::string directory = testsupport::WriteReviewRecord(
+            root.Path(), {testsupport::RecordName(2006, 3, 1, 12, 0, 0), 0, {1, 0, 0}, {}, {}});
+        RewriteGeneralFrame(directory, 0, RedFrame(400, 300));
+        const std::string path = directory + "G01.BMP";
+        testsupport::WriteFile(path, row.spoil(testsupport::ReadFile(path)));
+        window.Document->OnCommand(ID_REFRESH);
+        ASSERT_EQ(window.Document->GeneralFrameCount(), 1) << row.name;
+
+        const QImage shot = Capture();
+        EXPECT_FALSE(Pane().ShownFrame().HasPicture()) << row.name;
+        EXPECT_TRUE(Filled(shot, QRect(25, 25, 424, 315), Grey())) << row.name;
+        EXPECT_TRUE(Drawn(shot, QRect(25, 1, 424, 22), Grey())) << row.name << ": site";
+        EXPECT_TRUE(Drawn(shot, QRect(1, 49, 22, 291), Grey())) << row.name << ": time";
+        EXPECT_EQ(Pane().CounterText(), "1/1") << row.name;
+        EXPECT_TRUE(Drawn(shot, QRect(415, 342, 34, 22), Grey())) << row.name << ": counter";
+    }
+}
+
+// The frame's time stands in the bar under the two top buttons, reading
+// upwards from 4 pixels above the bar's bottom.
+TEST_F(SlidePaneTest, TheTimeReadsFromBottomToTopInTheTimeBar)
+{
+    OpenRecord(1);
+    const QImage shot = Capture();
+    const QRect inside(1, 49, 22, 291);  // the bar (0, 48) to (24, 341) within its frame
+    QRect text;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (shot.pixel(x, y) != Grey())
+                text |= QRect(x, y, 1, 1);
+    EXPECT_GT(text.height(), 100) << "a long line standing upright";
+    EXPECT_LT(text.width(), 16);
+    EXPECT_GE(text.bottom(), 341 - 4 - 8) << "it starts at the bottom";
+    EXPECT_LE(text.bottom(), 341 - 4);
+}
+
+// The picture is scaled into the area (24, 24) to (450, 341) of the normal
+// pane, centred, with grey strips where it does not reach.
+TEST_F(SlidePaneTest, APictureIsScaledCentredAndFramedByGreyStrips)
+{
+    struct Row {
+        const char* name;
+        QSize frame;
+        QRect place;  // where the picture lands
+        QRect strip;  // one of the grey strips beside it
+    };
+    const Row rows[] = {
+        {"wider", QSize(852, 317), QRect(24, 103, 426, 158), QRect(25, 25, 424, 77)},
+        {"taller", QSize(100, 634), QRect(212, 24, 50, 317), QRect(25, 25, 186, 315)},
+        {"same shape", QSize(426, 317), QRect(24, 24, 426, 317), QRect()},
+    };
+    for (const Row& row : rows) {
+        testsupport::TempDir root;
+        window.Settings.RootDirectory = root.Path();
+        const std::string directory = testsupport::WriteReviewRecord(
+            root.Path(), {testsupport::RecordName(2006, 3, 1, 12, 0, 0), 0, {1, 0, 0}, {}, {}});
+        RewriteGeneralFrame(directory, 0, RedFrame(row.frame.width(), row.frame.height()));
+        window.Document->OnCommand(ID_REFRESH);
+        ASSERT_EQ(Pane().size(), QSize(450, 365));
+
+        const QImage shot = Capture();
+        // Inside the sunken frame of the area, whose edges cover the picture's.
+        const QRect inside = row.place.intersected(QRect(25, 25, 424, 315));
+        EXPECT_TRUE(Filled(shot, inside, Red)) << row.name;
+        if (!row.strip.isEmpty()) {
+            EXPECT_TRUE(Filled(shot, row.strip, Grey())) << row.name;
+        }
+    }
+}
+
+TEST_F(SlidePaneTest, ADoubleClickSwitchesFullScreenOutsideTheButtonColumnSiteBarAndBottomRow)
+{
+    OpenRecord(2);
+    struct Row {
+        QPoint at;
+        bool switches;
+    };
+    const Row rows[] = {
+        {{24, 24}, true},   {{449, 100}, true}, {{200, 340}, true},  // the right-most column too
+        {{23, 100}, false}, {{200, 23}, false}, {{430, 341}, false},  // time bar, site bar, counter
+    };
+    for (const Row& row : rows) {
+        ASSERT_EQ(window.Document->DisplayMode(), CVantrelDoc::DisplayNormal);
+        QTest::mouseDClick(&Pane(), Qt::LeftButton, {}, row.at);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.Document->DisplayMode() == CVantrelDoc::DisplayGeneralFullScreen, row.switches)
+            << row.at.x() << "," << row.at.y();
+        window.Document->OnCommand(ID_LEAVE_FULL_SCREEN);
+    }
+}
+
+// In normal mode the pane is 450 wide; in general full screen it is as
+// wide as the window, and the counter takes what the slider leaves.
+TEST_F(SlidePaneTest, TheSliderIsNeverWiderThan318AndTheFullScreenButtonShowsTheMode)
+{
+    OpenRecord(2);
+    struct Row {
+        int key;  // switches the mode before the row
+        int frameWidth;
+        int icon;
+    };
+    const Row rows[] = {
+        {0, 1000, 0}, {Qt::Key_F9, 1000, 1}, {0, 1600, 1}, {0, 780, 1}, {Qt::Key_Escape, 780, 0},
+    };
+    for (const Row& row : rows) {
+        if (row.key)
+            QTest::keyClick(window.Frame.get(), Qt::Key(row.key));
+        window.Frame->resize(row.frameWidth, 700);
+        QCoreApplication::processEvents();
+        const QRect slider = Pane().Slider().geometry();
+        EXPECT_EQ(slider, QRect(96, Pane().height() - 24, 318, 24)) << row.frameWidth;
+        EXPECT_EQ(Pane().Button(FullScreenButton).ImageIndex(), row.icon) << row.frameWidth;
+    }
+    Pane().resize(300, 365);
+    EXPECT_EQ(Pane().Slider().width(), 168) << "a narrow pane leaves the counter 132 less its buttons";
+    QStyleOptionSlider option;
+    option.initFrom(&Pane().Slider());
+    option.orientation = Qt::Horizontal;
+    option.maximum = 1;
+    const QRect thumb = Pane().Slider().style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle,
+                                                                &Pane().Slider());
+    EXPECT_EQ(thumb.width(), 14) << "the thumb keeps its length";
+}
+
+TEST_F(SlidePaneTest, MovingTheSliderShowsThatFrameAfterTheSlidersEvent)
+{
+    OpenRecord(4);
+    ASSERT_EQ(window.Document->CurrentGeneralFrame(), 3);
+    Pane().Slider().triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(window.Document->CurrentGeneralFrame(), 3) << "queued, not yet";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.Document->CurrentGeneralFrame(), 0);
+    EXPECT_EQ(Pane().CounterText(), "1/4");
+}
+
+TEST_F(SlidePaneTest, ARepaintWithoutAChangeOfFrameDecodesNothing)
+{
+    OpenRecord(3);
+    Capture();
+    const int decodes = Pane().ShownFrame().Decodes();
+    Capture();
+    Pane().repaint();
+    EXPECT_EQ(Pane().ShownFrame().Decodes(), decodes);
+    window.Document->SetGeneralFrame(0, true);
+    Capture();
+    EXPECT_EQ(Pane().ShownFrame().Decodes(), decodes + 1);
+}
+
+// The right button opens the "&General view" items, bound to the commands.
+TEST_F(SlidePaneTest, TheContextMenuRunsTheGeneralViewCommands)
+{
+    OpenRecord(3);
+    QTest::mouseClick(&Pane(), Qt::RightButton, {}, QPoint(200, 200));
+    QMenu& menu = Pane().ContextMenu();
+    EXPECT_EQ(QApplication::activePopupWidget(), &menu);
+    const QList<QAction*> items = menu.actions();
+    ASSERT_EQ(items.size(), qsizetype(GeneralViewPopup().Items.size()));
+    for (QAction* item : items)
+        EXPECT_EQ(item->isEnabled(), window.Document->QueryCommand(item->data().toInt()).Enabled) << item->data().toInt();
+    menu.close();
+    QAction* first = items.at(4);
+    ASSERT_EQ(first->data().toInt(), ID_PLAY_FIRST);
+    first->trigger();
+    EXPECT_EQ(window.Document->CurrentGeneralFrame(), 0);
+}
+
+}  // namespace
