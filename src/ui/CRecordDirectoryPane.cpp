@@ -8,6 +8,8 @@
 #include "platform/CCommandBinder.h"
 #include "platform/CSysColors.h"
 #include "platform/Draw3dRect.h"
+#include "platform/MenuFromDefinition.h"
+#include "platform/PaneFont.h"
 #include "ui/CMainFrame.h"
 #include "ui/CRecordListModel.h"
 #include "ui/CRecordsListView.h"
@@ -26,22 +28,12 @@ constexpr int ButtonWidth = 85;       // "Open...", "Confirm", "Reject" side by 
 constexpr int FilterWidth = 95;
 constexpr int FilterRightGap = 2;
 constexpr int CalendarHeight = 142;   // the month calendar under the list
-constexpr int FontPoints = 8;
 constexpr int BorderWidth = 1;        // the pane's own frame, outside its client area
 
 constexpr int OpenImage = 0;
 constexpr int AllDaysImage = 2;  // until the binder shows what the filter's rule says
 constexpr int ConfirmImage = 6;
 constexpr int RejectImage = 8;
-
-// 8-point Tahoma at the screen's vertical resolution, as a character height.
-QFont PaneFont(int dotsPerInchY)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize((FontPoints * dotsPerInchY + 36) / 72);
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 // Moves a control within the client area; a size below zero makes it empty.
 void Place(QWidget& control, const QRect& client, int x, int y, int cx, int cy)
@@ -75,18 +67,6 @@ void FillOpenPopup(QMenu& popup, const QMenu& fileMenu)
             AddItem(popup, command, recent->text());
 }
 
-QMenu* MenuFrom(const MenuDefinition& definition, QWidget* parent)
-{
-    auto* menu = new QMenu(QString::fromStdString(definition.Title), parent);
-    for (const MenuItem& item : definition.Items) {
-        if (item.Command == MenuItem::Separator)
-            menu->addSeparator();
-        else
-            AddItem(*menu, item.Command, QString::fromStdString(item.Text));
-    }
-    return menu;
-}
-
 }  // namespace
 
 CRecordDirectoryPane::CRecordDirectoryPane(CVantrelDoc& document, CCommandBinder& binder, QWidget* parent)
@@ -100,7 +80,7 @@ CRecordDirectoryPane::CRecordDirectoryPane(CVantrelDoc& document, CCommandBinder
     m_list->setModel(m_model);
     connect(m_list, &CRecordsListView::RowPicked, this, &CRecordDirectoryPane::PostSelectRow);
     CreateCalendar();
-    setFont(PaneFont(logicalDpiY()));
+    setFont(PaneFont(*this));
     setFocusProxy(m_list);
     // The controls lie inside the pane's frame, as inside a window border.
     setContentsMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
@@ -133,7 +113,7 @@ void CRecordDirectoryPane::CreateButtons(CCommandBinder& binder)
     // Empty until the first general update names the recent files.
     m_openDropDown = new QMenu(this);
     m_openButton->AttachMenu(m_openDropDown);
-    m_filterButton->AttachMenu(MenuFrom(RecordsFilterPopup(), this));
+    m_filterButton->AttachMenu(MenuFromDefinition(RecordsFilterPopup(), this));
     // The filter commands need a handler before the binder asks their rules.
     AttachCommands();
     for (CBButton* button : {m_openButton, m_confirmButton, m_rejectButton, m_filterButton})
@@ -229,11 +209,6 @@ void CRecordDirectoryPane::OnSelectRow(int row)
 {
     Document().SelectRecord(row);
     RefreshButtons();
-}
-
-void CRecordDirectoryPane::PrintClient(QPainter& painter)
-{
-    render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
 }
 
 void CRecordDirectoryPane::paintEvent(QPaintEvent* /*event*/)

@@ -37,10 +37,6 @@ public:
     // and hints 0, 1 and 16 lay the controls out and set the calendar.
     void OnUpdate(int hint, const CCommandHint* object) override;
 
-    // Paints the pane with its controls, as the screen shows it, into
-    // painter (the screen and subpoena captures).
-    void PrintClient(QPainter& painter);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
