@@ -52,7 +52,6 @@ public:
     int CurrentGeneralFrame() const { return playback_.CurrentFrame(); }
     std::int32_t DisplayMode() const { return displayMode_; }
     bool CalendarHidden() const { return calendarHidden_; }
-    bool ResetDynamicRange() const { return rendering_.ResetDynamicRange(); }
     std::int32_t Filter() const { return rendering_.Filter(); }
     bool BlackAndWhite() const { return rendering_.BlackAndWhite(); }
     bool PrivateNotesMode() const { return privateNotesMode_; }

@@ -26,7 +26,6 @@ public:
     const CCfaImage& FrameImage() const { return frameImage_; }
     const CDibImage& DetailedImage() const { return detailedImage_; }
     bool Ready() const { return ready_; }
-    bool ResetDynamicRange() const { return resetDynamicRange_; }
     std::int32_t Zoom() const { return zoom_; }
     std::int32_t Filter() const { return filter_; }
     bool BlackAndWhite() const { return blackAndWhite_; }

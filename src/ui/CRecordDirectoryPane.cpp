@@ -207,8 +207,8 @@ void CRecordDirectoryPane::PostSelectRow(int row)
 
 void CRecordDirectoryPane::OnSelectRow(int row)
 {
+    // The hint that the selection sends refreshes the buttons.
     Document().SelectRecord(row);
-    RefreshButtons();
 }
 
 void CRecordDirectoryPane::paintEvent(QPaintEvent* /*event*/)

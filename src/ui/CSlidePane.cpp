@@ -50,11 +50,6 @@ CSlidePane::CSlidePane(CVantrelDoc& document, CCommandBinder& binder, QWidget* p
     m_timer.Start();
 }
 
-CSlidePane::~CSlidePane()
-{
-    m_timer.Stop();
-}
-
 void CSlidePane::CreateButtons(CCommandBinder& binder)
 {
     for (int index = 0; index < SlidePaneLayout::ButtonCount; ++index) {

@@ -28,7 +28,6 @@ public:
     static constexpr int SliderId = 113;
 
     CSlidePane(CVantrelDoc& document, CCommandBinder& binder, QWidget* parent);
-    ~CSlidePane() override;
 
     void OnUpdate(int hint, const CCommandHint* object) override;
 
