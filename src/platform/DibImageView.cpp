@@ -3,6 +3,25 @@
 #include <QPainter>
 #include <QRectF>
 
+namespace {
+
+// Qt's smooth scaling fetches 24-bit pixels several times slower than 32-bit
+// ones; one pass into 32-bit pixels, top row first, costs less than the
+// difference and leaves no flip for the painter to do.
+QImage UprightImage(const CDibImage& dib)
+{
+    QImage upright(dib.Width(), dib.Height(), QImage::Format_RGB32);
+    for (int y = 0; y < dib.Height(); ++y) {
+        const uint8_t* source = dib.TopDownRow(y);
+        auto* target = reinterpret_cast<QRgb*>(upright.scanLine(y));
+        for (int x = 0; x < dib.Width(); ++x, source += 3)
+            target[x] = qRgb(source[2], source[1], source[0]);
+    }
+    return upright;
+}
+
+}  // namespace
+
 QImage DibImageView(const CDibImage& dib)
 {
     if (!dib.Bits())
@@ -12,17 +31,12 @@ QImage DibImageView(const CDibImage& dib)
 
 void PaintDibImage(QPainter& painter, const QRectF& target, const CDibImage& dib)
 {
-    const QImage view = DibImageView(dib);
-    if (view.isNull())
+    if (!dib.Bits())
         return;
     painter.save();
     // Stretched pictures are smoothed; at their own size they are copied exactly.
-    if (target.size() != QSizeF(view.size()))
+    if (target.size() != QSizeF(dib.Width(), dib.Height()))
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    // The first row in memory is the bottom of the picture: put it at the
-    // bottom edge of target and let y grow upwards.
-    painter.translate(target.left(), target.bottom());
-    painter.scale(1.0, -1.0);
-    painter.drawImage(QRectF(0, 0, target.width(), target.height()), view);
+    painter.drawImage(target, UprightImage(dib));
     painter.restore();
 }

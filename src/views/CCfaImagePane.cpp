@@ -86,10 +86,12 @@ void CCfaImagePane::resizeEvent(QResizeEvent* event)
     update();
 }
 
-void CCfaImagePane::OnUpdate(int hint, const CCommandHint* object)
+// The children repaint what changes in them; of the pane's own drawing only
+// the caption can change.
+void CCfaImagePane::OnUpdate(int /*hint*/, const CCommandHint* /*object*/)
 {
     FollowFrameLevels();
-    CPaneView::OnUpdate(hint, object);
+    update(CaptionStrip());
 }
 
 // The range first, quietly: the markers are then kept within it.

@@ -24,7 +24,8 @@ public:
 
     CCfaImagePane(CVantrelDoc& document, CCommandBinder& binder, QWidget* parent);
 
-    // The dynamic-range bar follows the frame's levels and window.
+    // The dynamic-range bar follows the frame's levels and window, the
+    // caption the current frame.
     void OnUpdate(int hint, const CCommandHint* object) override;
 
     CBButton& FullScreenButton() const { return *m_fullScreenButton; }
