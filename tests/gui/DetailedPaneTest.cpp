@@ -52,6 +52,26 @@ TEST_F(DetailedViewTest, WithoutARecordTheCaptionIsAnEmptyPanelAndThePictureAPla
     EXPECT_FALSE(ScrollBarsShown());
 }
 
+TEST_F(DetailedViewTest, TheChildrenTakeTheirPlacesAtEverySize)
+{
+    struct Row {
+        QSize pane;
+        QRect dynamicRange, picture;
+    };
+    const Row rows[] = {
+        {{830, 530}, {0, 58, 24, 472}, {24, 24, 806, 506}},
+        {{40, 30}, {0, 58, 24, 0}, {24, 24, 16, 6}},
+        {{10, 10}, {0, 58, 24, 0}, {24, 24, 0, 0}},
+    };
+    for (const Row& row : rows) {
+        Pane().resize(row.pane);
+        EXPECT_EQ(Pane().FullScreenButton().geometry(), QRect(0, 0, 24, 24)) << row.pane.width();
+        EXPECT_EQ(Pane().ColourButton().geometry(), QRect(0, 24, 24, 34)) << row.pane.width();
+        EXPECT_EQ(Pane().DynamicRange().geometry(), row.dynamicRange) << row.pane.width();
+        EXPECT_EQ(View().geometry(), row.picture) << row.pane.width();
+    }
+}
+
 TEST_F(DetailedViewTest, TheColourButtonShowsTheCorrectionModeAtTheNextUpdate)
 {
     OpenRecord(1);

@@ -1,6 +1,7 @@
 // The dynamic-range bar on its own: its markers within the range, and the
 // drags of its three parts as the mouse makes them.
 
+#include "platform/CSysColors.h"
 #include "views/CDynDiapWnd.h"
 
 #include <QSignalSpy>
@@ -48,6 +49,12 @@ protected:
         bar.SetPos(1000, 3000, false);
         bar.show();
     }
+    // The colour of the part's top-left pixel, where its border starts.
+    QRgb Corner(Part part)
+    {
+        return bar.grab().toImage().pixel(At(0, bar.Geometry().PartRect(part).top()));
+    }
+    QRgb Colour(CSysColors::Index index) const { return CSysColors::Get(index, bar.palette()).rgb(); }
     // Client coordinates to the widget's, inside its sunken edge.
     QPoint At(int x, int y) const { return bar.contentsRect().topLeft() + QPoint(x, y); }
     int Middle(Part part) const { return bar.Geometry().PartRect(part).center().y(); }
@@ -112,6 +119,7 @@ TEST_F(DynDiapDragTest, APressOutsideThePartsAndMovesAloneNotifyNothing)
     }
     QTest::mouseMove(&bar, At(10, Middle(Part::Band)));
     EXPECT_EQ(bar.State(Part::Band), CDynDiapWnd::Hot);
+    EXPECT_EQ(Corner(Part::Band), Colour(CSysColors::BtnHighlight)) << "raised";
     QTest::mouseMove(&bar, At(10, Middle(Part::HighHandle)));
     EXPECT_EQ(bar.State(Part::Band), CDynDiapWnd::Normal);
     EXPECT_EQ(bar.State(Part::HighHandle), CDynDiapWnd::Hot);
@@ -126,6 +134,7 @@ TEST_F(DynDiapDragTest, ADragEndingOutsideTheBarNotifiesOnce)
     QTest::mouseMove(&bar, At(10, from));
     QTest::mousePress(&bar, Qt::LeftButton, {}, At(10, from));
     EXPECT_EQ(bar.State(Part::LowHandle), CDynDiapWnd::Pressed);
+    EXPECT_EQ(Corner(Part::LowHandle), Colour(CSysColors::BtnShadow)) << "sunken";
     QTest::mouseMove(&bar, At(-80, from + 50));
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&bar, &leave);
