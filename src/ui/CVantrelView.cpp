@@ -50,7 +50,7 @@ void CVantrelView::CreatePanes(CCommandBinder& binder)
     m_document.AddView(m_recordsPane);
     m_thumbPane = new CThumbPane(m_document, this);
     m_document.AddView(m_thumbPane);
-    m_imagePane = new CCfaImagePane(m_document, this);
+    m_imagePane = new CCfaImagePane(m_document, binder, this);
     m_document.AddView(m_imagePane);
 }
 

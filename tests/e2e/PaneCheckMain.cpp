@@ -1,9 +1,11 @@
 // Checks a screenshot of the main window covering the screen: each pane
 // there is a rectangle with a sunken frame (dark top and left edges, light
 // right and bottom edges); the general-view pane is known by the sunken
-// frame of its picture, inside its button column, site bar and bottom row.
+// frame of its picture, inside its button column, site bar and bottom row,
+// and the detailed pane by the sunken edge of its picture view, inside its
+// tool column and caption strip.
 //   pane-check IMAGE normal     the four panes of the normal layout
-//   pane-check IMAGE single     one pane over the whole screen, no menu
+//   pane-check IMAGE single     the detailed pane over the whole screen, no menu
 //   pane-check IMAGE slide      the general-view pane over the whole screen
 
 #include <QImage>
@@ -50,6 +52,12 @@ QRect SlidePicture(const QRect& rect)
     return rect.adjusted(24, 24, 0, -24);
 }
 
+// The picture view of the detailed pane at rect.
+QRect DetailedPicture(const QRect& rect)
+{
+    return rect.adjusted(24, 24, 0, 0);
+}
+
 bool Report(const char* name, const QRect& rect, bool ok)
 {
     std::printf("%-12s %4d,%4d %4dx%-4d %s\n", name, rect.x(), rect.y(), rect.width(), rect.height(),
@@ -71,7 +79,7 @@ bool CheckNormal(const QImage& image)
         const QRect picture(450, top, cx - 450, cy - 170);
         const QRect thumbnails(450, bottom - 170, cx - 450, 170);
         ok = Report("records", records, IsSunkenPane(image, records)) && ok;
-        ok = Report("image", picture, IsSunkenPane(image, picture)) && ok;
+        ok = Report("image", picture, IsSunkenPane(image, DetailedPicture(picture))) && ok;
         ok = Report("thumbnails", thumbnails, IsSunkenPane(image, thumbnails)) && ok;
         return ok;
     }
@@ -96,5 +104,5 @@ int main(int argc, char* argv[])
         return CheckNormal(image) ? 0 : 1;
     if (std::strcmp(argv[2], "slide") == 0)
         return Report("slide", image.rect(), IsSunkenPane(image, SlidePicture(image.rect()))) ? 0 : 1;
-    return Report("single", image.rect(), IsSunkenPane(image, image.rect())) ? 0 : 1;
+    return Report("single", image.rect(), IsSunkenPane(image, DetailedPicture(image.rect()))) ? 0 : 1;
 }

@@ -1,0 +1,196 @@
+// A step of the dynamic-range bar on a 1144 x 790 lane frame: the document
+// renders the frame with the new window and the detailed view repaints it
+// fitted to the window. Set against the same rendering followed by Qt's own
+// smooth drawImage of the picture at the same size: the view may add little
+// to what drawing the picture costs anyway. The view's copy into 32-bit
+// pixels is why it beats drawing the 24-bit picture itself; the second peer
+// draws a 32-bit copy made outside the timing, the floor of any way to paint.
+
+#include "BenchMain.h"
+
+#include "CfaFileWriter.h"
+#include "FakeReviewServices.h"
+#include "RecordTreeWriter.h"
+#include "ReviewRecordWriter.h"
+#include "TempDir.h"
+
+#include "config/CCodeNoteMap.h"
+#include "config/CVantrelSettings.h"
+#include "document/CVantrelDoc.h"
+#include "document/CommandIds.h"
+#include "imaging/PictureScale.h"
+#include "platform/CCommandBinder.h"
+#include "platform/DibImageView.h"
+#include "views/CCfaImagePane.h"
+#include "views/CCfaImageView.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr int SensorWidth = 1144;
+constexpr int SensorHeight = 790;
+// The detailed pane of the main window on a screen of 1280 x 1024.
+constexpr QSize PaneSize(830, 830);
+// Two display windows a step of the bar goes between.
+constexpr int Windows[2][2] = {{200, 3000}, {300, 2800}};
+
+struct Fixture {
+    Fixture();
+    ~Fixture() { pane.reset(); }
+
+    int argc = 1;
+    char name[16] = "vantrel_bench";
+    char* argv[2] = {name, nullptr};
+    QApplication application{argc, argv};
+    testsupport::TempDir root;
+    CVantrelSettings settings;
+    CCodeNoteMap codeNotes;
+    testsupport::FakeReviewServices services;
+    CVantrelDoc document{settings, codeNotes, services};
+    CCommandBinder binder{document, nullptr};
+    std::unique_ptr<CCfaImagePane> pane;
+};
+
+// A frame with structure in every colour, so that scaling has work to smooth.
+void WriteLaneFrame(const std::string& directory)
+{
+    testsupport::CfaFile file{testsupport::LaneFrameHeader(SensorWidth, SensorHeight), {}};
+    file.samples.reserve(std::size_t{SensorWidth} * SensorHeight);
+    for (int y = 0; y < SensorHeight; ++y)
+        for (int x = 0; x < SensorWidth; ++x)
+            file.samples.push_back(x >= 1070 ? 64 : std::uint16_t((x * 5 + y * 3 + (x ^ y)) & 0xFFF));
+    testsupport::WriteCfaFile(testsupport::ReviewLaneFramePath(directory, 1, 1), file);
+}
+
+Fixture::Fixture()
+{
+    const std::string directory = testsupport::WriteReviewRecord(
+        root.Path(), {testsupport::RecordName(2006, 3, 1, 12, 0, 0), 0, {1, 0, 0}, {}, {}});
+    WriteLaneFrame(directory);
+    settings.RootDirectory = root.Path();
+    document.OnNewDocument();
+    pane = std::make_unique<CCfaImagePane>(document, binder, nullptr);
+    document.AddView(pane.get());
+    document.Refresh();
+    document.OnCommand(ID_ZOOM_FIT);
+    pane->resize(PaneSize);
+    pane->show();
+    // Until the window is exposed a repaint paints nothing.
+    while (!pane->windowHandle() || !pane->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QCoreApplication::processEvents();
+}
+
+std::unique_ptr<Fixture> fixture;
+
+// The next of the two windows, as a drag of the bar sends it.
+void StepDisplayRange(int& step)
+{
+    step ^= 1;
+    fixture->document.SetDisplayRange(Windows[step][0], Windows[step][1]);
+}
+
+void BenchRangeStepAndRepaint(benchmark::State& state)
+{
+    QWidget& client = *fixture->pane->PictureView().viewport();
+    int step = 0;
+    for (auto _ : state) {
+        StepDisplayRange(step);
+        client.repaint();
+    }
+    if (!fixture->document.DetailedImageReady())
+        state.SkipWithError("no picture was rendered");
+}
+
+// The peer: the same rendering, then the picture drawn smoothly at the size
+// the view paints it, into an image of the view's size.
+void BenchRangeStepAndDrawImage(benchmark::State& state)
+{
+    const QSize client = fixture->pane->PictureView().viewport()->size();
+    const CDibImage& picture = fixture->document.DetailedImage();
+    const ImageSize painted =
+        ScalePicture({picture.Width(), picture.Height()}, {client.width(), client.height()}, 0).Painted;
+    QImage target(client, QImage::Format_RGB32);
+    int step = 0;
+    for (auto _ : state) {
+        StepDisplayRange(step);
+        QPainter painter(&target);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(0, 0, painted.width, painted.height), DibImageView(picture));
+    }
+}
+
+// The floor: the picture already in 32-bit pixels, which Qt scales fastest;
+// the copy into them is left out.
+void BenchRangeStepAndDrawImage32(benchmark::State& state)
+{
+    const QSize client = fixture->pane->PictureView().viewport()->size();
+    const CDibImage& picture = fixture->document.DetailedImage();
+    const ImageSize painted =
+        ScalePicture({picture.Width(), picture.Height()}, {client.width(), client.height()}, 0).Painted;
+    const QImage picture32 = DibImageView(picture).convertToFormat(QImage::Format_RGB32);
+    QImage target(client, QImage::Format_RGB32);
+    int step = 0;
+    for (auto _ : state) {
+        StepDisplayRange(step);
+        QPainter painter(&target);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(0, 0, painted.width, painted.height), picture32);
+    }
+}
+
+void BenchRangeStepOnly(benchmark::State& state)
+{
+    int step = 0;
+    for (auto _ : state)
+        StepDisplayRange(step);
+}
+
+void BenchRepaintOnly(benchmark::State& state)
+{
+    QWidget& client = *fixture->pane->PictureView().viewport();
+    for (auto _ : state)
+        client.repaint();
+}
+
+}  // namespace
+
+void bench::RegisterBenchmarks(bool smoke)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    fixture = std::make_unique<Fixture>();
+    // Registered after Qt made its own statics, so it runs before they go.
+    std::atexit([] { fixture.reset(); });
+    const auto add = [smoke](const char* name, auto function) {
+        auto* b = benchmark::RegisterBenchmark(name, function);
+        b->Unit(benchmark::kMillisecond);
+        if (smoke)
+            b->Iterations(1);
+        else
+            b->MinWarmUpTime(0.2)->MinTime(0.5)->Repetitions(5)->ReportAggregatesOnly();
+    };
+    add("RangeStepAndRepaint", BenchRangeStepAndRepaint);
+    add("RangeStepAndDrawImage", BenchRangeStepAndDrawImage);
+    add("RangeStepAndDrawImage32", BenchRangeStepAndDrawImage32);
+    add("RangeStepOnly", BenchRangeStepOnly);
+    add("RepaintOnly", BenchRepaintOnly);
+}
+
+void bench::ReportRatios(const bench::Times& times)
+{
+    bench::PrintRatio(times, "range step and repaint against range step and drawImage", "RangeStepAndRepaint",
+                      "RangeStepAndDrawImage");
+    bench::PrintRatio(times, "range step and repaint against range step and drawImage of 32-bit pixels",
+                      "RangeStepAndRepaint", "RangeStepAndDrawImage32");
+    bench::PrintRatio(times, "range step and repaint against the range step alone", "RangeStepAndRepaint",
+                      "RangeStepOnly");
+}

@@ -1,0 +1,185 @@
+#include "views/CCfaImageView.h"
+
+#include "document/CVantrelDoc.h"
+#include "document/CommandIds.h"
+#include "document/ReviewMenus.h"
+#include "document/UpdateHints.h"
+#include "imaging/PictureScale.h"
+#include "platform/CCommandBinder.h"
+#include "platform/CSysColors.h"
+#include "platform/DibImageView.h"
+#include "platform/MenuFromDefinition.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+ImageSize PictureSize(const CVantrelDoc& document)
+{
+    if (!document.DetailedImageReady())
+        return {0, 0};
+    return {document.DetailedImage().Width(), document.DetailedImage().Height()};
+}
+
+// The new position along one axis: the picture follows the mouse only where
+// it is larger than the view.
+int Panned(int position, int client, int total, int moved)
+{
+    return client < total ? std::max(0, position - moved) : position;
+}
+
+}  // namespace
+
+CCfaImageView::CCfaImageView(CVantrelDoc& document, CCommandBinder& binder, QWidget* parent)
+    : QAbstractScrollArea(parent), m_document(document)
+{
+    setObjectName(QString::number(Id));
+    setWindowTitle(QStringLiteral("CFA Image View"));
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setCursor(Qt::OpenHandCursor);
+    m_contextMenu = MenuFromDefinition(DetailedViewPopup(), this);
+    binder.BindMenu(*m_contextMenu);
+    FollowPicture();
+    m_document.AddView(this);
+}
+
+CCfaImageView::~CCfaImageView()
+{
+    m_document.RemoveView(this);
+}
+
+void CCfaImageView::OnUpdate(int hint, const CCommandHint* /*object*/)
+{
+    if (hint != HINT_ALL && hint != HINT_IMAGE)
+        return;
+    FollowPicture();
+    viewport()->update();
+}
+
+void CCfaImageView::FollowPicture()
+{
+    const ImageSize scroll = ScalePicture(PictureSize(m_document), {}, m_document.Zoom()).Scroll;
+    m_scrollSize = QSize(scroll.width, scroll.height);
+    ApplyScrollRange();
+}
+
+// A scroll bar shows only where the scroll size passes the view.
+void CCfaImageView::ApplyScrollRange()
+{
+    const QSize client = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, m_scrollSize.width() - client.width()));
+    horizontalScrollBar()->setPageStep(client.width());
+    verticalScrollBar()->setRange(0, std::max(0, m_scrollSize.height() - client.height()));
+    verticalScrollBar()->setPageStep(client.height());
+}
+
+QPoint CCfaImageView::ScrollPosition() const
+{
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+void CCfaImageView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    ApplyScrollRange();
+}
+
+void CCfaImageView::scrollContentsBy(int /*dx*/, int /*dy*/)
+{
+    viewport()->update();
+}
+
+void CCfaImageView::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(viewport());
+    Draw(painter);
+}
+
+// In scrolled coordinates: the picture stands at the origin, the client area
+// at the scroll position.
+void CCfaImageView::Draw(QPainter& painter) const
+{
+    const QColor face = CSysColors::Get(CSysColors::BtnFace, palette());
+    const QSize client = viewport()->size();
+    if (!m_document.DetailedImageReady()) {
+        painter.fillRect(QRect(QPoint(), client), face);
+        return;
+    }
+    const CDibImage& picture = m_document.DetailedImage();
+    const ImageSize painted =
+        ScalePicture(PictureSize(m_document), {client.width(), client.height()}, m_document.Zoom()).Painted;
+    const int w = painted.width;
+    const int h = painted.height;
+    const QRect shown(ScrollPosition(), client);
+    painter.translate(-shown.topLeft());
+    PaintDibImage(painter, QRectF(0, 0, w, h), picture);
+    const int right = shown.x() + shown.width();
+    const int bottom = shown.y() + shown.height();
+    if (right > w)
+        painter.fillRect(QRect(w, shown.y(), right - w, shown.height()), face);
+    if (bottom > h)
+        painter.fillRect(QRect(shown.x(), h, shown.width(), bottom - h), face);
+    painter.setPen(QPen(Qt::black, 0));
+    const QPoint corners[] = {{0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}, {0, 0}};
+    painter.drawPolyline(corners, 5);
+}
+
+void CCfaImageView::PanTo(QPoint point)
+{
+    const QPoint moved = point - m_lastPoint;
+    const QSize client = viewport()->size();
+    const QPoint from = ScrollPosition();
+    // The scroll bars keep the position within their range.
+    horizontalScrollBar()->setValue(Panned(from.x(), client.width(), m_scrollSize.width(), moved.x()));
+    verticalScrollBar()->setValue(Panned(from.y(), client.height(), m_scrollSize.height(), moved.y()));
+    m_lastPoint = point;
+}
+
+void CCfaImageView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        ShowContextMenu(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return QAbstractScrollArea::mousePressEvent(event);
+    m_dragging = true;
+    m_lastPoint = event->position().toPoint();
+    viewport()->setCursor(Qt::ClosedHandCursor);
+}
+
+void CCfaImageView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragging)
+        PanTo(event->position().toPoint());
+}
+
+void CCfaImageView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_dragging)
+        return QAbstractScrollArea::mouseReleaseEvent(event);
+    m_dragging = false;
+    PanTo(event->position().toPoint());
+    viewport()->setCursor(Qt::OpenHandCursor);
+}
+
+void CCfaImageView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QAbstractScrollArea::mouseDoubleClickEvent(event);
+    // After the click's own events, as a posted command comes.
+    QMetaObject::invokeMethod(this, [this] { m_document.OnCommand(ID_DETAILED_FULL_SCREEN); },
+                              Qt::QueuedConnection);
+}
+
+// Centred horizontally on the point of the click.
+void CCfaImageView::ShowContextMenu(QPoint globalPoint)
+{
+    m_contextMenu->popup(QPoint(globalPoint.x() - m_contextMenu->sizeHint().width() / 2, globalPoint.y()));
+}

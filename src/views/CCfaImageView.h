@@ -1,0 +1,57 @@
+#pragma once
+
+#include "document/CReviewView.h"
+
+#include <QAbstractScrollArea>
+#include <QPoint>
+#include <QSize>
+
+class CCommandBinder;
+class CVantrelDoc;
+class QMenu;
+
+// The scrolling picture of the detailed view: the document's DetailedImage
+// at the scale its Zoom gives, the face colour beside a smaller picture, a
+// black frame along the picture's edges. The mouse drags the picture along
+// the axes in which it is larger than the view; a double click and the
+// context menu send their commands to the document.
+class CCfaImageView : public QAbstractScrollArea, public CReviewView {
+    Q_OBJECT
+
+public:
+    static constexpr int Id = 110;
+
+    // Registers itself with the document.
+    CCfaImageView(CVantrelDoc& document, CCommandBinder& binder, QWidget* parent);
+    ~CCfaImageView() override;
+
+    // Only a new record and a new picture or zoom change the scroll range.
+    void OnUpdate(int hint, const CCommandHint* object) override;
+
+    QMenu& ContextMenu() const { return *m_contextMenu; }
+    QPoint ScrollPosition() const;
+    // The size the scroll bars cover; (1, 1) while the picture fits.
+    QSize ScrollSize() const { return m_scrollSize; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void FollowPicture();
+    void ApplyScrollRange();
+    void PanTo(QPoint point);
+    void ShowContextMenu(QPoint globalPoint);
+    void Draw(QPainter& painter) const;
+
+    CVantrelDoc& m_document;
+    QMenu* m_contextMenu = nullptr;
+    QSize m_scrollSize{1, 1};
+    bool m_dragging = false;
+    QPoint m_lastPoint;
+};

@@ -1,0 +1,164 @@
+// The detailed-view pane in the main window: its caption, its tool column's
+// buttons, the dynamic-range bar's road to the document, the picture view's
+// double click and context menu.
+
+#include "DetailedViewFixture.h"
+
+#include "platform/CBButton.h"
+#include "views/CDynDiapWnd.h"
+
+#include <QApplication>
+#include <QMenu>
+
+namespace {
+
+using detailedtest::DetailedViewTest;
+
+// Frame 3 of the left lane is taken at 12:00:03.000.
+TEST_F(DetailedViewTest, TheCaptionNamesLaneFrameTimeAndTheTimeAfterRed)
+{
+    struct Row {
+        const char* redTime;
+        const char* ending;
+    };
+    const Row rows[] = {
+        {"2006-03-01 12:00:01.750", ".000 (After red light 1.250 sec.)"},
+        {"2006-03-01 12:00:03.000", ".000 (After red light 0.000 sec.)"},
+        {"2006-03-01 12:00:05.000", "12:00:03.000"},  // taken before red
+        {"", "12:00:03.000"},                          // no red time
+    };
+    for (const Row& row : rows) {
+        testsupport::TempDir root;
+        window.Settings.RootDirectory = root.Path();
+        OpenRecord(3, row.redTime);
+        window.Document->SetLaneFrame(3);
+        const std::string caption = Pane().CaptionText().toStdString();
+        EXPECT_TRUE(caption.starts_with("Left lane, Frame 3, ")) << caption;
+        EXPECT_TRUE(caption.ends_with(row.ending)) << caption;
+        const QImage shot = Capture();
+        const QRect inside = Pane().CaptionStrip().adjusted(1, 1, -1, -1);
+        EXPECT_FALSE(Filled(shot, inside, Face())) << "the caption is drawn";
+        EXPECT_TRUE(Filled(shot, inside.adjusted(0, 0, 3 - inside.width(), 0), Face())) << "4 pixels in";
+    }
+}
+
+TEST_F(DetailedViewTest, WithoutARecordTheCaptionIsAnEmptyPanelAndThePictureAPlainFace)
+{
+    window.Document->OnCommand(ID_REFRESH);
+    const QImage shot = Capture();
+    EXPECT_TRUE(Pane().CaptionText().isEmpty());
+    EXPECT_TRUE(Filled(shot, Pane().CaptionStrip().adjusted(1, 1, -1, -1), Face()));
+    EXPECT_TRUE(Filled(shot, QRect(ViewOrigin(), View().viewport()->size()), Face()));
+    EXPECT_FALSE(ScrollBarsShown());
+}
+
+TEST_F(DetailedViewTest, TheChildrenTakeTheirPlacesAtEverySize)
+{
+    struct Row {
+        QSize pane;
+        QRect dynamicRange, picture;
+    };
+    const Row rows[] = {
+        {{830, 530}, {0, 58, 24, 472}, {24, 24, 806, 506}},
+        {{40, 30}, {0, 58, 24, 0}, {24, 24, 16, 6}},
+        {{10, 10}, {0, 58, 24, 0}, {24, 24, 0, 0}},
+    };
+    for (const Row& row : rows) {
+        Pane().resize(row.pane);
+        EXPECT_EQ(Pane().FullScreenButton().geometry(), QRect(0, 0, 24, 24)) << row.pane.width();
+        EXPECT_EQ(Pane().ColourButton().geometry(), QRect(0, 24, 24, 34)) << row.pane.width();
+        EXPECT_EQ(Pane().DynamicRange().geometry(), row.dynamicRange) << row.pane.width();
+        EXPECT_EQ(View().geometry(), row.picture) << row.pane.width();
+    }
+}
+
+TEST_F(DetailedViewTest, TheColourButtonShowsTheCorrectionModeAtTheNextUpdate)
+{
+    OpenRecord(1);
+    const std::pair<int, int> rows[] = {
+        {ID_COLOR_NIGHT, 4}, {ID_COLOR_WITHOUT, 2}, {ID_COLOR_CYCLE, 3}, {ID_COLOR_AUTO, 5}, {ID_COLOR_CYCLE, 2}};
+    for (const auto& [command, image] : rows) {
+        window.Document->OnCommand(command);
+        EXPECT_EQ(Pane().ColourButton().ImageIndex(), image) << command;
+    }
+    EXPECT_EQ(Pane().ColourButton().Style(), CBButton::StyleDropDown | CBButton::StyleDropDownBottom);
+}
+
+TEST_F(DetailedViewTest, ADoubleClickTogglesTheDetailedFullScreen)
+{
+    OpenRecord(1);
+    for (const int mode : {CVantrelDoc::DisplayDetailedFullScreen, CVantrelDoc::DisplayNormal}) {
+        QTest::mouseDClick(View().viewport(), Qt::LeftButton, {}, QPoint(50, 50));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.Document->DisplayMode(), mode);
+        EXPECT_EQ(Pane().FullScreenButton().ImageIndex(), mode == CVantrelDoc::DisplayNormal ? 0 : 1);
+    }
+}
+
+TEST_F(DetailedViewTest, TheContextMenuItemsReachTheDocument)
+{
+    OpenRecord(1);
+    QTest::mouseClick(View().viewport(), Qt::RightButton, {}, QPoint(100, 100));
+    QMenu& menu = View().ContextMenu();
+    EXPECT_EQ(QApplication::activePopupWidget(), &menu);
+    menu.close();
+    const auto item = [&menu](int command) {
+        for (QAction* action : menu.actions())
+            if (action->data().toInt() == command)
+                return action;
+        return static_cast<QAction*>(nullptr);
+    };
+    struct Row {
+        int command;
+        bool (*done)(const CVantrelDoc&);
+    };
+    const Row rows[] = {
+        {ID_ZOOM_200, [](const CVantrelDoc& d) { return d.Zoom() == 200; }},
+        {ID_FILTER_EMBOSS, [](const CVantrelDoc& d) { return d.Filter() == 3; }},
+        {ID_BLACK_AND_WHITE, [](const CVantrelDoc& d) { return d.BlackAndWhite(); }},
+        {ID_COLOR_DAY, [](const CVantrelDoc& d) { return d.FrameImage().Correction == 1; }},
+        {ID_DETAILED_FULL_SCREEN, [](const CVantrelDoc& d) { return d.DisplayMode() == 1; }},
+    };
+    for (const Row& row : rows) {
+        QAction* action = item(row.command);
+        ASSERT_NE(action, nullptr) << row.command;
+        action->trigger();
+        EXPECT_TRUE(row.done(*window.Document)) << row.command;
+        EXPECT_TRUE(action->isChecked()) << row.command << ": the binder ticks it";
+    }
+}
+
+// The bar's white and black levels become the document's display window.
+TEST_F(DetailedViewTest, ADragOfTheDynamicRangeBarSetsTheDisplayWindow)
+{
+    OpenRecord(1);
+    CDynDiapWnd& bar = Pane().DynamicRange();
+    const int levelsBefore = window.Document->FrameImage().WindowHigh - window.Document->FrameImage().WindowLow;
+    const QRect band = bar.Geometry().PartRect(DynDiapGeometry::Band).translated(bar.contentsRect().topLeft());
+    ASSERT_GT(band.height(), 2);
+    QTest::mousePress(&bar, Qt::LeftButton, {}, band.center());
+    QTest::mouseMove(&bar, QPoint(band.center().x(), -500));
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(band.center().x(), -500));
+    const CCfaImage& frame = window.Document->FrameImage();
+    EXPECT_EQ(frame.WindowHigh, frame.MaxLevel);
+    EXPECT_NEAR(frame.WindowHigh - frame.WindowLow, levelsBefore, 2 / bar.Geometry().PixelsPerLevel());
+    EXPECT_EQ(bar.Geometry().HighValue(), frame.WindowHigh);
+    EXPECT_EQ(bar.Geometry().LowValue(), frame.WindowLow);
+}
+
+// The document gives up the picture of a frame it cannot read: the view
+// shows nothing rather than the last frame under the new frame's caption.
+TEST_F(DetailedViewTest, AnUnreadableFrameLeavesAPlainViewWithoutScrollBars)
+{
+    const std::string directory = OpenRecord(2);
+    window.Document->OnCommand(ID_ZOOM_200);
+    ASSERT_TRUE(window.Document->DetailedImageReady());
+    testsupport::WriteFile(testsupport::ReviewLaneFramePath(directory, 1, 2), "CFA");
+    window.Document->SetLaneFrame(2);
+    EXPECT_FALSE(window.Document->DetailedImageReady());
+    EXPECT_TRUE(Filled(Capture(), QRect(ViewOrigin(), View().viewport()->size()), Face()));
+    EXPECT_EQ(View().ScrollSize(), QSize(1, 1));
+    EXPECT_FALSE(ScrollBarsShown());
+}
+
+}  // namespace
