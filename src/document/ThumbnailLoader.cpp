@@ -88,7 +88,7 @@ struct ThumbnailLoader::Shared {
     int LoadLane = 0;  // 0: no job
     std::int32_t Correction = 0;
     double Gamma = 0.0;
-    bool locked = false;   // kept off the files
+    int locks = 0;         // kept off the files while above 0; locks nest
     bool reading = false;  // the thread holds a file
     bool stopping = false;
     bool ended = false;
@@ -132,7 +132,7 @@ void ThumbnailLoader::Run(const std::shared_ptr<Shared>& shared, UiDispatcher& u
     CCfaImage frame;
     std::unique_lock lock(shared->mutex);
     for (;;) {
-        shared->changed.wait(lock, [&] { return shared->stopping || (!shared->locked && shared->NextSlot() >= 0); });
+        shared->changed.wait(lock, [&] { return shared->stopping || (shared->locks == 0 && shared->NextSlot() >= 0); });
         if (shared->stopping)
             break;
         const int slot = shared->NextSlot();
@@ -223,14 +223,15 @@ void ThumbnailLoader::Stop()
 void ThumbnailLoader::Lock()
 {
     std::unique_lock lock(shared_->mutex);
-    shared_->locked = true;
+    ++shared_->locks;
     shared_->changed.wait(lock, [&] { return !shared_->reading; });
 }
 
 void ThumbnailLoader::Unlock()
 {
     const std::lock_guard lock(shared_->mutex);
-    shared_->locked = false;
+    if (shared_->locks > 0)
+        --shared_->locks;
     shared_->changed.notify_all();
 }
 

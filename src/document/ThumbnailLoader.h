@@ -24,7 +24,8 @@ struct ThumbnailJob;
 //
 // Lock keeps the thread off the files, for the move of a record directory: it
 // waits until the thread has put down the file it reads, and the thread takes
-// no other until Unlock. The thread never waits for the user interface.
+// no other until as many Unlocks. The thread never waits for the user
+// interface.
 class ThumbnailLoader {
 public:
     static constexpr int SlotCount = 5;  // thumbnails per lane; later frames have none

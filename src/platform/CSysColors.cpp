@@ -13,6 +13,8 @@ QColor CSysColors::Get(Index index, const QPalette& palette)
         return palette.color(QPalette::Active, QPalette::Dark);
     case GrayText:
         return palette.color(QPalette::Disabled, QPalette::ButtonText);
+    case AppWorkspace:
+        return palette.color(QPalette::Active, QPalette::Mid);
     }
     return {};
 }

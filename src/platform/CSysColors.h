@@ -13,6 +13,7 @@ public:
         BtnHighlight, // light edge of 3-D frames
         BtnShadow,    // dark edge of 3-D frames
         GrayText,     // text of disabled controls
+        AppWorkspace, // a place still waiting for its picture
     };
 
     // The colours do not follow a widget's enabled state: a disabled control
