@@ -13,6 +13,7 @@
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <vector>
 #include <strings.h>
 
 namespace {
@@ -26,7 +27,8 @@ constexpr double HighestGamma = 5.0;
 
 struct ThumbSlot {
     std::string FileName;
-    std::shared_ptr<const CDibImage> Picture;  // null until made for FileName
+    // Null until made for FileName. Shared with painting, which only reads it.
+    std::shared_ptr<CDibImage> Picture;
 };
 
 struct ThumbLane {
@@ -58,12 +60,10 @@ bool KeepsPicture(const std::string& before, const std::string& after, Thumbnail
     return false;
 }
 
-std::shared_ptr<const CDibImage> BlackPicture()
+void MakeBlack(CDibImage& picture)
 {
-    auto picture = std::make_shared<CDibImage>();
-    if (picture->Create(BlackSide, BlackSide))
-        std::memset(picture->Bits(), 0, static_cast<std::size_t>(picture->Stride()) * BlackSide);
-    return picture;
+    if (picture.Create(BlackSide, BlackSide))
+        std::memset(picture.Bits(), 0, static_cast<std::size_t>(picture.Stride()) * BlackSide);
 }
 
 }  // namespace
@@ -75,6 +75,7 @@ struct ThumbnailLoader::Pick {
     std::string FileName;
     std::int32_t Correction = 0;
     double Gamma = 0.0;
+    std::shared_ptr<CDibImage> Picture;  // rendered into, re-created only when its size differs
 };
 
 // Kept alive by the thread and by every announcement handed over as well as
@@ -96,6 +97,23 @@ struct ThumbnailLoader::Shared {
     // announcement of an older one is dropped.
     std::atomic<unsigned> generation{0};
     SlotReady ready;
+    // Pictures dropped that nobody shows any more: a new picture of the same
+    // size reuses one, so its memory is not mapped and cleared afresh.
+    std::vector<std::shared_ptr<CDibImage>> spares;
+
+    void Recycle(std::shared_ptr<CDibImage> picture)
+    {
+        if (picture && picture.use_count() == 1 && spares.size() < ThumbnailLoader::SlotCount)
+            spares.push_back(std::move(picture));
+    }
+    std::shared_ptr<CDibImage> TakeSpare()
+    {
+        if (spares.empty())
+            return std::make_shared<CDibImage>();
+        std::shared_ptr<CDibImage> picture = std::move(spares.back());
+        spares.pop_back();
+        return picture;
+    }
 
     // The first slot of the load lane still waiting; -1 when none is.
     int NextSlot() const
@@ -136,17 +154,19 @@ void ThumbnailLoader::Run(const std::shared_ptr<Shared>& shared, UiDispatcher& u
         if (shared->stopping)
             break;
         const int slot = shared->NextSlot();
-        const Pick pick{shared->generation.load(), slot, shared->LoadSlot(slot).FileName, shared->Correction,
-                        shared->Gamma};
+        Pick pick{shared->generation.load(), slot, shared->LoadSlot(slot).FileName, shared->Correction,
+                  shared->Gamma, shared->TakeSpare()};
         shared->reading = true;
         lock.unlock();
-        std::shared_ptr<const CDibImage> picture = Render(frame, pick);
+        Render(frame, pick);
         lock.lock();
         shared->reading = false;
         shared->changed.notify_all();
-        if (shared->generation.load() != pick.Generation)
+        if (shared->generation.load() != pick.Generation) {
+            shared->Recycle(std::move(pick.Picture));
             continue;
-        shared->LoadSlot(slot).Picture = std::move(picture);
+        }
+        shared->LoadSlot(slot).Picture = std::move(pick.Picture);
         // Posted under the lock: once Stop has moved the generation on, this
         // thread never reaches the dispatcher again.
         ui.Post([shared, generation = pick.Generation, slot] {
@@ -160,17 +180,15 @@ void ThumbnailLoader::Run(const std::shared_ptr<Shared>& shared, UiDispatcher& u
 
 // Thumbnails are always in colour, unfiltered, with the display range taken
 // from the frame itself.
-std::shared_ptr<const CDibImage> ThumbnailLoader::Render(CCfaImage& frame, const Pick& pick)
+void ThumbnailLoader::Render(CCfaImage& frame, const Pick& pick)
 {
     frame.LowCut = CVantrelSettings::ClipDark;
     frame.HighCut = CVantrelSettings::ClipBright;
     frame.Correction = pick.Correction;
     frame.Gamma = pick.Gamma >= LowestGamma && pick.Gamma <= HighestGamma ? pick.Gamma : 0.0;
-    auto picture = std::make_shared<CDibImage>();
     const LaneRendering how{true, 0, false};
-    if (RenderLaneFrame(frame, pick.FileName, how, *picture) != LaneRenderResult::Rendered)
-        return BlackPicture();
-    return picture;
+    if (RenderLaneFrame(frame, pick.FileName, how, *pick.Picture) != LaneRenderResult::Rendered)
+        MakeBlack(*pick.Picture);
 }
 
 void ThumbnailLoader::HandOver(const ThumbnailJob& job)
@@ -183,7 +201,7 @@ void ThumbnailLoader::HandOver(const ThumbnailJob& job)
         for (std::size_t i = 0; i < static_cast<std::size_t>(lane.Count); ++i) {
             ThumbSlot& slot = lane.Slots[i];
             if (!KeepsPicture(slot.FileName, names[i], job.Reload))
-                slot.Picture.reset();
+                shared_->Recycle(std::move(slot.Picture));
             slot.FileName = names[i];
         }
     }

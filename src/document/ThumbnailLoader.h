@@ -60,7 +60,8 @@ private:
     struct Pick;
 
     static void Run(const std::shared_ptr<Shared>& shared, UiDispatcher& ui);
-    static std::shared_ptr<const CDibImage> Render(CCfaImage& frame, const Pick& pick);
+    // Into the pick's picture: the frame's, or a small black one when it gives none.
+    static void Render(CCfaImage& frame, const Pick& pick);
 
     UiDispatcher& ui_;
     std::shared_ptr<Shared> shared_;

@@ -165,6 +165,8 @@ TEST_F(ThumbPaneTest, ASevenFrameLaneShowsFiveThumbnailsAndAClickPicksOne)
     WaitLoaded();
     ASSERT_EQ(Thumbs().Count, 5);
     pane->resize(400, 170);
+    QCoreApplication::processEvents();  // the scroll bars show after their ranges are set
+    ASSERT_TRUE(pane->View().horizontalScrollBar()->isVisible());
     const ThumbStripLayout layout = pane->View().Layout();
     QTest::mouseClick(pane->View().viewport(), Qt::LeftButton, {}, layout.Cell(0).center());
     EXPECT_EQ(document.CurrentLaneFrame(), 1);
