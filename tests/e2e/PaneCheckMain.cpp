@@ -1,7 +1,8 @@
 // Checks a screenshot of the main window covering the screen: each pane
 // there is a rectangle with a sunken frame (dark top and left edges, light
 // right and bottom edges); the general-view pane is known by the sunken
-// frame of its picture, inside its button column, site bar and bottom row.
+// frame of its picture, inside its button column, site bar and bottom row,
+// and the thumbnails pane by the sunken edge of its view, under its lane tabs.
 //   pane-check IMAGE normal     the four panes of the normal layout
 //   pane-check IMAGE single     one pane over the whole screen, no menu
 //   pane-check IMAGE slide      the general-view pane over the whole screen
@@ -50,6 +51,12 @@ QRect SlidePicture(const QRect& rect)
     return rect.adjusted(24, 24, 0, -24);
 }
 
+// The thumbnails view of the thumbnails pane at rect.
+QRect ThumbnailsView(const QRect& rect)
+{
+    return rect.adjusted(0, 22, 0, 0);
+}
+
 bool Report(const char* name, const QRect& rect, bool ok)
 {
     std::printf("%-12s %4d,%4d %4dx%-4d %s\n", name, rect.x(), rect.y(), rect.width(), rect.height(),
@@ -72,7 +79,7 @@ bool CheckNormal(const QImage& image)
         const QRect thumbnails(450, bottom - 170, cx - 450, 170);
         ok = Report("records", records, IsSunkenPane(image, records)) && ok;
         ok = Report("image", picture, IsSunkenPane(image, picture)) && ok;
-        ok = Report("thumbnails", thumbnails, IsSunkenPane(image, thumbnails)) && ok;
+        ok = Report("thumbnails", thumbnails, IsSunkenPane(image, ThumbnailsView(thumbnails))) && ok;
         return ok;
     }
     std::printf("no slide pane of 450x365 under a menu bar\n");
