@@ -71,7 +71,6 @@ void MakeBlack(CDibImage& picture)
 // One slot of the load lane taken by the thread, with what it renders it with.
 struct ThumbnailLoader::Pick {
     unsigned Generation = 0;
-    int Slot = 0;
     std::string FileName;
     std::int32_t Correction = 0;
     double Gamma = 0.0;
@@ -126,7 +125,10 @@ struct ThumbnailLoader::Shared {
                 return i;
         return -1;
     }
-    ThumbSlot& LoadSlot(int slot) { return Lanes[static_cast<std::size_t>(LoadLane - 1)].Slots[static_cast<std::size_t>(slot)]; }
+    ThumbSlot& LoadSlot(int slot)
+    {
+        return Lanes[static_cast<std::size_t>(LoadLane - 1)].Slots[static_cast<std::size_t>(slot)];
+    }
 };
 
 ThumbnailLoader::ThumbnailLoader(UiDispatcher& ui, SlotReady ready) : ui_(ui), shared_(std::make_shared<Shared>())
@@ -150,12 +152,13 @@ void ThumbnailLoader::Run(const std::shared_ptr<Shared>& shared, UiDispatcher& u
     CCfaImage frame;
     std::unique_lock lock(shared->mutex);
     for (;;) {
-        shared->changed.wait(lock, [&] { return shared->stopping || (shared->locks == 0 && shared->NextSlot() >= 0); });
+        shared->changed.wait(lock,
+                             [&] { return shared->stopping || (shared->locks == 0 && shared->NextSlot() >= 0); });
         if (shared->stopping)
             break;
         const int slot = shared->NextSlot();
-        Pick pick{shared->generation.load(), slot, shared->LoadSlot(slot).FileName, shared->Correction,
-                  shared->Gamma, shared->TakeSpare()};
+        Pick pick{shared->generation.load(), shared->LoadSlot(slot).FileName, shared->Correction, shared->Gamma,
+                  shared->TakeSpare()};
         shared->reading = true;
         lock.unlock();
         Render(frame, pick);
