@@ -39,11 +39,6 @@ CThumbView::CThumbView(CVantrelDoc& document, QWidget* parent)
     HandOver(ThumbnailJob::ReloadKind::All);
 }
 
-CThumbView::~CThumbView()
-{
-    m_loader.Stop();
-}
-
 // Every hint repaints: the red frame follows the current frame, which
 // changes with hint 4 alone.
 void CThumbView::OnUpdate(int hint)

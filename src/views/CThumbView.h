@@ -21,7 +21,6 @@ public:
     static constexpr int Id = 107;
 
     CThumbView(CVantrelDoc& document, QWidget* parent);
-    ~CThumbView() override;
 
     // Hint 0 reloads every thumbnail, hint 2 those whose file changed.
     void OnUpdate(int hint);
