@@ -14,7 +14,7 @@ QColor CSysColors::Get(Index index, const QPalette& palette)
     case GrayText:
         return palette.color(QPalette::Disabled, QPalette::ButtonText);
     case AppWorkspace:
-        return palette.color(QPalette::Active, QPalette::Dark);
+        return palette.color(QPalette::Active, QPalette::Mid);
     }
     return {};
 }

@@ -13,7 +13,7 @@ public:
         BtnHighlight, // light edge of 3-D frames
         BtnShadow,    // dark edge of 3-D frames
         GrayText,     // text of disabled controls
-        AppWorkspace, // the empty workspace behind documents (Qt's MDI area takes Dark)
+        AppWorkspace, // the grey behind documents: the range bar's band, a thumbnail still waiting
     };
 
     // The colours do not follow a widget's enabled state: a disabled control

@@ -48,7 +48,7 @@ void CVantrelView::CreatePanes(CCommandBinder& binder)
     m_document.AddView(m_slidePane);
     m_recordsPane = new CRecordDirectoryPane(m_document, binder, this);
     m_document.AddView(m_recordsPane);
-    m_thumbPane = new CThumbPane(m_document, this);
+    m_thumbPane = new CThumbPane(m_document, binder, this);
     m_document.AddView(m_thumbPane);
     m_imagePane = new CCfaImagePane(m_document, binder, this);
     m_document.AddView(m_imagePane);

@@ -2,8 +2,9 @@
 // there is a rectangle with a sunken frame (dark top and left edges, light
 // right and bottom edges); the general-view pane is known by the sunken
 // frame of its picture, inside its button column, site bar and bottom row,
-// and the detailed pane by the sunken edge of its picture view, inside its
-// tool column and caption strip.
+// the detailed pane by the sunken edge of its picture view, inside its tool
+// column and caption strip, and the thumbnails pane by the sunken edge of its
+// view, under its lane tabs.
 //   pane-check IMAGE normal     the four panes of the normal layout
 //   pane-check IMAGE single     the detailed pane over the whole screen, no menu
 //   pane-check IMAGE slide      the general-view pane over the whole screen
@@ -58,6 +59,12 @@ QRect DetailedPicture(const QRect& rect)
     return rect.adjusted(24, 24, 0, 0);
 }
 
+// The thumbnails view of the thumbnails pane at rect.
+QRect ThumbnailsView(const QRect& rect)
+{
+    return rect.adjusted(0, 22, 0, 0);
+}
+
 bool Report(const char* name, const QRect& rect, bool ok)
 {
     std::printf("%-12s %4d,%4d %4dx%-4d %s\n", name, rect.x(), rect.y(), rect.width(), rect.height(),
@@ -80,7 +87,7 @@ bool CheckNormal(const QImage& image)
         const QRect thumbnails(450, bottom - 170, cx - 450, 170);
         ok = Report("records", records, IsSunkenPane(image, records)) && ok;
         ok = Report("image", picture, IsSunkenPane(image, DetailedPicture(picture))) && ok;
-        ok = Report("thumbnails", thumbnails, IsSunkenPane(image, thumbnails)) && ok;
+        ok = Report("thumbnails", thumbnails, IsSunkenPane(image, ThumbnailsView(thumbnails))) && ok;
         return ok;
     }
     std::printf("no slide pane of 450x365 under a menu bar\n");

@@ -2,14 +2,11 @@
 // that runs the dispatcher's queue, and a pause, a stop or the timer's end
 // withdraws every tick not yet run, whichever thread happens to run first.
 #include "document/PlaybackTimer.h"
-#include "document/UiDispatcher.h"
+#include "QueueDispatcher.h"
 
 #include <gtest/gtest.h>
 
-#include <condition_variable>
-#include <deque>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <thread>
 
@@ -17,43 +14,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The user-interface thread's queue, run by the test's own thread.
-class QueueDispatcher : public UiDispatcher {
-public:
-    void Post(std::function<void()> task) override
-    {
-        const std::lock_guard lock(mutex_);
-        tasks_.push_back(std::move(task));
-        posted_.notify_all();
-    }
-    // Waits until a task has been handed over; false when none came in a
-    // time far beyond any interval of these tests.
-    bool WaitForTask()
-    {
-        std::unique_lock lock(mutex_);
-        return posted_.wait_for(lock, 20s, [this] { return !tasks_.empty(); });
-    }
-    bool Empty()
-    {
-        const std::lock_guard lock(mutex_);
-        return tasks_.empty();
-    }
-    void RunPending()
-    {
-        std::deque<std::function<void()>> tasks;
-        {
-            const std::lock_guard lock(mutex_);
-            tasks.swap(tasks_);
-        }
-        for (const auto& task : tasks)
-            task();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable posted_;
-    std::deque<std::function<void()>> tasks_;
-};
+using testsupport::QueueDispatcher;
 
 // Steps: P play, p pause, W wait for a tick to be handed over, R run what was
 // handed over, S stop, D destroy the timer. What is handed over runs at the end.

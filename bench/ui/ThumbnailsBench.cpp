@@ -1,0 +1,178 @@
+// The thumbnails of a lane of five 1144 x 790 frames loaded in the
+// background, from the hand-over of hint 0 until the last one is ready, set
+// against rendering the same five frames one after the other on one thread:
+// the loader's hand-over, announcements and repaints should cost little
+// beside the renders themselves.
+
+#include "BenchMain.h"
+
+#include "CfaFileWriter.h"
+#include "FakeReviewServices.h"
+#include "RecordTreeWriter.h"
+#include "TempDir.h"
+
+#include "config/CCodeNoteMap.h"
+#include "config/CVantrelSettings.h"
+#include "document/CVantrelDoc.h"
+#include "document/RenderLaneFrame.h"
+#include "document/UpdateHints.h"
+#include "imaging/CCfaImage.h"
+#include "imaging/CDibImage.h"
+#include "platform/CCommandBinder.h"
+#include "views/CThumbPane.h"
+#include "views/CThumbView.h"
+
+#include <QApplication>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int FrameCount = 5;
+constexpr QSize PaneSize(830, 170);  // beside the records list on a screen of 1280 x 1024
+
+// The window's parts in the order they must go: the pane before its binder
+// and document, the application last.
+struct Fixture {
+    explicit Fixture(QSize frame);
+    ~Fixture() { pane.reset(); }
+
+    int argc = 1;
+    char name[16] = "vantrel_bench";
+    char* argv[2] = {name, nullptr};
+    QApplication application{argc, argv};
+    testsupport::TempDir root;
+    std::vector<std::string> paths;
+    CVantrelSettings settings;
+    CCodeNoteMap codeNotes;
+    testsupport::FakeReviewServices services;
+    CVantrelDoc document{settings, codeNotes, services};
+    CCommandBinder binder{document, nullptr};
+    std::unique_ptr<CThumbPane> pane;
+};
+
+// A left-lane frame with a dark optical-black area and a textured scene, so
+// that the black level, histogram and demosaic have real work.
+testsupport::CfaFile LaneFrame(QSize size, int number)
+{
+    const auto width = static_cast<std::uint16_t>(size.width());
+    const auto height = static_cast<std::uint16_t>(size.height());
+    testsupport::CfaFile file{testsupport::LaneFrameHeader(width, height), {}};
+    file.header.Frame = static_cast<std::uint8_t>(number);
+    file.samples.resize(std::size_t{width} * height);
+    for (std::size_t i = 0; i < file.samples.size(); ++i) {
+        const std::size_t x = i % width, y = i / width;
+        const bool black = x >= 1070 && x < 1140 && y >= 12 && y < 780;
+        file.samples[i] = static_cast<std::uint16_t>(black ? 60 + (x ^ y) % 8 : 100 + (x * 7 + y * 13 + number * 50) % 3000);
+    }
+    return file;
+}
+
+Fixture::Fixture(QSize frame)
+{
+    const std::string directory =
+        testsupport::MakeRecordDirectory(root.Path(), testsupport::RecordName(2006, 3, 1, 12, 0, 0));
+    for (int number = 1; number <= FrameCount; ++number) {
+        paths.push_back(directory + "L1F" + std::to_string(number) + ".CFA");
+        testsupport::WriteCfaFile(paths.back(), LaneFrame(frame, number));
+    }
+    settings.RootDirectory = root.Path();
+    document.OnNewDocument();
+    document.Refresh();
+    pane = std::make_unique<CThumbPane>(document, binder, nullptr);
+    document.AddView(pane.get());
+    pane->resize(PaneSize);
+    pane->show();
+    // Until the window is exposed a repaint paints nothing.
+    while (!pane->windowHandle() || !pane->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+}
+
+std::unique_ptr<Fixture> fixture;
+
+bool LaneLoaded()
+{
+    const ThumbnailLoader::LaneSnapshot thumbs = fixture->pane->View().Loader().Lane(1);
+    return thumbs.Count == FrameCount &&
+           std::all_of(thumbs.Pictures.begin(), thumbs.Pictures.end(), [](const auto& picture) { return picture; });
+}
+
+// Sleeps between the announcements: a spinning wait would take the core the
+// loader and its band helper render on.
+void WaitUntilLaneLoaded()
+{
+    while (!LaneLoaded())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// Hint 0 reloads every slot; the announcements repaint the cells as they come.
+void BenchLoadLane(benchmark::State& state)
+{
+    for (auto _ : state) {
+        fixture->pane->OnUpdate(HINT_ALL, nullptr);
+        WaitUntilLaneLoaded();
+    }
+}
+
+// What every hint costs the user interface once the lane is loaded.
+void BenchRepaintLoadedStrip(benchmark::State& state)
+{
+    fixture->pane->OnUpdate(HINT_ALL, nullptr);
+    WaitUntilLaneLoaded();
+    for (auto _ : state)
+        fixture->pane->View().viewport()->repaint();
+}
+
+// The peer: the same five frames rendered as the loader renders them, one
+// frame object and one picture reused.
+void BenchRenderFive(benchmark::State& state)
+{
+    CCfaImage frame;
+    CDibImage picture;
+    for (auto _ : state) {
+        for (const std::string& path : fixture->paths) {
+            frame.LowCut = CVantrelSettings::ClipDark;
+            frame.HighCut = CVantrelSettings::ClipBright;
+            frame.Correction = fixture->document.FrameImage().Correction;
+            frame.Gamma = 0.0;
+            RenderLaneFrame(frame, path, {true, 0, false}, picture);
+            benchmark::DoNotOptimize(picture.Bits());
+        }
+    }
+}
+
+}  // namespace
+
+void bench::RegisterBenchmarks(bool smoke)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    fixture = std::make_unique<Fixture>(smoke ? QSize(1144, 20) : QSize(1144, 790));
+    // Registered after Qt made its own statics, so it runs before they go.
+    std::atexit([] { fixture.reset(); });
+    const auto add = [smoke](const char* name, auto function) {
+        auto* b = benchmark::RegisterBenchmark(name, function);
+        b->Unit(benchmark::kMillisecond);
+        if (smoke)
+            b->Iterations(1);
+        else
+            b->MinWarmUpTime(0.2)->MinTime(0.5)->Repetitions(5)->ReportAggregatesOnly();
+    };
+    add("LoadLane", BenchLoadLane);
+    add("RenderFive", BenchRenderFive);
+    add("RepaintLoadedStrip", BenchRepaintLoadedStrip);
+}
+
+void bench::ReportRatios(const bench::Times& times)
+{
+    bench::PrintRatio(times, "a lane of five thumbnails loaded against five renders of its frames", "LoadLane",
+                      "RenderFive");
+    bench::PrintRatio(times, "a repaint of the loaded strip against five renders of its frames", "RepaintLoadedStrip",
+                      "RenderFive");
+}
