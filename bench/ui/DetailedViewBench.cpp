@@ -36,8 +36,8 @@
 
 namespace {
 
-constexpr int SensorWidth = 1144;
-constexpr int SensorHeight = 790;
+constexpr std::uint16_t SensorWidth = 1144;
+constexpr std::uint16_t SensorHeight = 790;
 // The detailed pane of the main window on a screen of 1280 x 1024.
 constexpr QSize PaneSize(830, 830);
 // Two display windows a step of the bar goes between.
@@ -60,22 +60,12 @@ struct Fixture {
     std::unique_ptr<CCfaImagePane> pane;
 };
 
-// A frame with structure in every colour, so that scaling has work to smooth.
-void WriteLaneFrame(const std::string& directory)
-{
-    testsupport::CfaFile file{testsupport::LaneFrameHeader(SensorWidth, SensorHeight), {}};
-    file.samples.reserve(std::size_t{SensorWidth} * SensorHeight);
-    for (int y = 0; y < SensorHeight; ++y)
-        for (int x = 0; x < SensorWidth; ++x)
-            file.samples.push_back(x >= 1070 ? 64 : std::uint16_t((x * 5 + y * 3 + (x ^ y)) & 0xFFF));
-    testsupport::WriteCfaFile(testsupport::ReviewLaneFramePath(directory, 1, 1), file);
-}
-
 Fixture::Fixture()
 {
     const std::string directory = testsupport::WriteReviewRecord(
         root.Path(), {testsupport::RecordName(2006, 3, 1, 12, 0, 0), 0, {1, 0, 0}, {}, {}});
-    WriteLaneFrame(directory);
+    testsupport::WriteCfaFile(testsupport::ReviewLaneFramePath(directory, 1, 1),
+                              testsupport::TexturedLaneFrame(SensorWidth, SensorHeight));
     settings.RootDirectory = root.Path();
     document.OnNewDocument();
     pane = std::make_unique<CCfaImagePane>(document, binder, nullptr);

@@ -58,30 +58,15 @@ struct Fixture {
     std::unique_ptr<CThumbPane> pane;
 };
 
-// A left-lane frame with a dark optical-black area and a textured scene, so
-// that the black level, histogram and demosaic have real work.
-testsupport::CfaFile LaneFrame(QSize size, int number)
-{
-    const auto width = static_cast<std::uint16_t>(size.width());
-    const auto height = static_cast<std::uint16_t>(size.height());
-    testsupport::CfaFile file{testsupport::LaneFrameHeader(width, height), {}};
-    file.header.Frame = static_cast<std::uint8_t>(number);
-    file.samples.resize(std::size_t{width} * height);
-    for (std::size_t i = 0; i < file.samples.size(); ++i) {
-        const std::size_t x = i % width, y = i / width;
-        const bool black = x >= 1070 && x < 1140 && y >= 12 && y < 780;
-        file.samples[i] = static_cast<std::uint16_t>(black ? 60 + (x ^ y) % 8 : 100 + (x * 7 + y * 13 + number * 50) % 3000);
-    }
-    return file;
-}
-
 Fixture::Fixture(QSize frame)
 {
     const std::string directory =
         testsupport::MakeRecordDirectory(root.Path(), testsupport::RecordName(2006, 3, 1, 12, 0, 0));
     for (int number = 1; number <= FrameCount; ++number) {
         paths.push_back(directory + "L1F" + std::to_string(number) + ".CFA");
-        testsupport::WriteCfaFile(paths.back(), LaneFrame(frame, number));
+        const auto width = static_cast<std::uint16_t>(frame.width());
+        const auto height = static_cast<std::uint16_t>(frame.height());
+        testsupport::WriteCfaFile(paths.back(), testsupport::TexturedLaneFrame(width, height, number));
     }
     settings.RootDirectory = root.Path();
     document.OnNewDocument();

@@ -21,4 +21,9 @@ struct CfaFile {
 
 void WriteCfaFile(const std::string& path, const CfaFile& file);
 
+// Frame number of a width x height left-lane frame as the sensor gives it: an
+// optical-black strip at the right edge and a textured scene that differs per
+// number, so that black level, histogram, demosaic and scaling all have work.
+CfaFile TexturedLaneFrame(std::uint16_t width, std::uint16_t height, int number = 1);
+
 }  // namespace testsupport
