@@ -4,6 +4,8 @@
 #include "document/RenderLaneFrame.h"
 #include "document/ThumbnailJob.h"
 #include "document/UiDispatcher.h"
+#include "imaging/BackgroundThread.h"
+#include "imaging/BandHelper.h"
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"
 
@@ -149,6 +151,13 @@ void ThumbnailLoader::Start()
 
 void ThumbnailLoader::Run(const std::shared_ptr<Shared>& shared, UiDispatcher& ui)
 {
+    // Thumbnails are rendered while the officer works: a new record's frame,
+    // a drag of the display range, playback. The loader gives way to all of
+    // them, with both its threads at the lowest priority, so that a record
+    // change never waits for thumbnails of the record it leaves.
+    RunThisThreadInTheBackground();
+    BandHelper helper(BandHelper::Priority::Background);
+    BandHelper::UseOnThisThread(&helper);
     CCfaImage frame;
     std::unique_lock lock(shared->mutex);
     for (;;) {

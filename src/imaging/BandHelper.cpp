@@ -1,5 +1,7 @@
 #include "imaging/BandHelper.h"
 
+#include "imaging/BackgroundThread.h"
+
 #include <chrono>
 #include <system_error>
 
@@ -24,18 +26,30 @@ bool SpinUntil(const Condition& condition)
     return true;
 }
 
+thread_local BandHelper* ownHelper = nullptr;
+
 }  // namespace
 
 BandHelper* BandHelper::Shared()
 {
-    static BandHelper helper;
-    return helper.thread_.joinable() ? &helper : nullptr;
+    static BandHelper shared;
+    BandHelper* helper = ownHelper ? ownHelper : &shared;
+    return helper->thread_.joinable() ? helper : nullptr;
 }
 
-BandHelper::BandHelper()
+void BandHelper::UseOnThisThread(BandHelper* helper)
+{
+    ownHelper = helper;
+}
+
+BandHelper::BandHelper(Priority priority)
 {
     try {
-        thread_ = std::thread([this] { Loop(); });
+        thread_ = std::thread([this, priority] {
+            if (priority == Priority::Background)
+                RunThisThreadInTheBackground();
+            Loop();
+        });
     } catch (const std::system_error&) {
         // No helper: every job runs on its caller.
     }

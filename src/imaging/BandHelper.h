@@ -6,17 +6,25 @@
 #include <mutex>
 #include <thread>
 
-// One worker thread for the whole process, started on first use, so that
+// A worker thread that takes the second half of a frame's work, so that
 // splitting a frame across both cores does not pay for a new thread each
-// time. Only one job runs on it at a time; a caller that finds it busy (the
-// thumbnail loader rendering while the detailed view does) does all its work
-// itself.
+// time. One is shared by the whole process, started on first use; background
+// work (the thumbnails) brings its own at the lowest priority, so that it
+// never holds the shared one while the user waits for a frame, and gives way
+// to it on a busy machine. Only one job runs on a helper at a time; a caller
+// that finds it busy does all its work itself.
 class BandHelper {
 public:
-    // The shared helper; null when no thread could be started.
-    static BandHelper* Shared();
+    enum class Priority { Normal, Background };
 
-    BandHelper();
+    // The calling thread's helper: its own when it brought one, else the
+    // shared one; null when no thread could be started.
+    static BandHelper* Shared();
+    // The calling thread works with helper (kept alive by the caller as long
+    // as the thread uses it) instead of the shared one.
+    static void UseOnThisThread(BandHelper* helper);
+
+    explicit BandHelper(Priority priority = Priority::Normal);
     ~BandHelper();
     BandHelper(const BandHelper&) = delete;
     BandHelper& operator=(const BandHelper&) = delete;
