@@ -58,6 +58,8 @@ void CCfaImageView::OnUpdate(int hint, const CCommandHint* /*object*/)
 {
     if (hint != HINT_ALL && hint != HINT_IMAGE)
         return;
+    // Every new rendering ends in one of these hints.
+    m_uprightStale = true;
     FollowPicture();
     viewport()->update();
 }
@@ -103,7 +105,7 @@ void CCfaImageView::paintEvent(QPaintEvent* /*event*/)
 
 // In scrolled coordinates: the picture stands at the origin, the client area
 // at the scroll position.
-void CCfaImageView::Draw(QPainter& painter) const
+void CCfaImageView::Draw(QPainter& painter)
 {
     const QColor face = CSysColors::Get(CSysColors::BtnFace, palette());
     const QSize client = viewport()->size();
@@ -118,7 +120,11 @@ void CCfaImageView::Draw(QPainter& painter) const
     const int h = painted.height;
     const QRect shown(ScrollPosition(), client);
     painter.translate(-shown.topLeft());
-    PaintDibImage(painter, QRectF(0, 0, w, h), picture);
+    if (m_uprightStale) {
+        m_upright.CopyFrom(picture);
+        m_uprightStale = false;
+    }
+    PaintUprightPicture(painter, QRectF(0, 0, w, h), m_upright.Image());
     const int right = shown.x() + shown.width();
     const int bottom = shown.y() + shown.height();
     if (right > w)

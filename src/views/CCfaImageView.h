@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/CReviewView.h"
+#include "platform/CUprightPicture.h"
 
 #include <QAbstractScrollArea>
 #include <QPoint>
@@ -47,11 +48,15 @@ private:
     void ApplyScrollRange();
     void PanTo(QPoint point);
     void ShowContextMenu(QPoint globalPoint);
-    void Draw(QPainter& painter) const;
+    void Draw(QPainter& painter);
 
     CVantrelDoc& m_document;
     QMenu* m_contextMenu = nullptr;
     QSize m_scrollSize{1, 1};
+    // The picture as it is painted, copied once per rendering rather than
+    // at every repaint (a drag pans by repainting).
+    CUprightPicture m_upright;
+    bool m_uprightStale = true;
     bool m_dragging = false;
     QPoint m_lastPoint;
 };
