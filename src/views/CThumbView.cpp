@@ -3,7 +3,6 @@
 #include "document/CVantrelDoc.h"
 #include "document/UpdateHints.h"
 #include "platform/CSysColors.h"
-#include "platform/DibImageView.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -113,7 +112,7 @@ void CThumbView::paintEvent(QPaintEvent* event)
     Draw(painter, Layout());
 }
 
-void CThumbView::Draw(QPainter& painter, const ThumbStripLayout& layout) const
+void CThumbView::Draw(QPainter& painter, const ThumbStripLayout& layout)
 {
     const QPalette& colours = palette();
     // The borders round the cells and the rest of the strip are all face.
@@ -123,8 +122,9 @@ void CThumbView::Draw(QPainter& painter, const ThumbStripLayout& layout) const
     const ThumbnailLoader::LaneSnapshot thumbs = m_loader.Lane(m_document.CurrentLane());
     for (int index = 0; index < thumbs.Count; ++index) {
         const QRect cell = layout.Cell(index);
-        if (const auto& picture = thumbs.Pictures[static_cast<std::size_t>(index)])
-            PaintDibImage(painter, cell, *picture);
+        const auto slot = static_cast<std::size_t>(index);
+        if (const auto& picture = thumbs.Pictures[slot])
+            painter.drawImage(cell.topLeft(), m_cells[slot].Scaled(picture, cell.size()));
         else
             painter.fillRect(cell.adjusted(1, 1, -1, -1), CSysColors::Get(CSysColors::AppWorkspace, colours));
         if (index == m_document.CurrentLaneFrame() - 1)

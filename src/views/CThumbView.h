@@ -3,9 +3,12 @@
 #include "document/ThumbnailJob.h"
 #include "document/ThumbnailLoader.h"
 #include "platform/CQtUiDispatcher.h"
+#include "platform/CScaledPicture.h"
 #include "views/ThumbStripLayout.h"
 
 #include <QAbstractScrollArea>
+
+#include <array>
 
 class CVantrelDoc;
 class QPainter;
@@ -42,10 +45,12 @@ private:
     void UpdateScrollBars();
     QPoint ScrollOffset() const;
     void OnSlotReady(int slot);
-    void Draw(QPainter& painter, const ThumbStripLayout& layout) const;
+    void Draw(QPainter& painter, const ThumbStripLayout& layout);
 
     CVantrelDoc& m_document;
     CQtUiDispatcher m_dispatcher;
     // Declared after the dispatcher: it stops before the road of its announcements goes.
     ThumbnailLoader m_loader;
+    // Each slot's picture at its cell's size: a repaint of the strip scales nothing.
+    std::array<CScaledPicture, ThumbnailLoader::SlotCount> m_cells;
 };
