@@ -1,0 +1,151 @@
+// The officer picks the next record in the main view: the document sets it up
+// (its lane frame of 1144 x 790 loaded and rendered), the thumbnail strip
+// hands the new lane over to its loader, and the detailed pane repaints. All
+// of it on the user-interface thread, set against loading and rendering that
+// lane frame alone: the hand-over must not wait for the loader, whatever it
+// is rendering at the time, and the rest must add little to the rendering.
+
+#include "BenchMain.h"
+
+#include "CfaFileWriter.h"
+#include "FakeReviewServices.h"
+#include "RecordTreeWriter.h"
+#include "TempDir.h"
+
+#include "config/CCodeNoteMap.h"
+#include "config/CVantrelSettings.h"
+#include "document/CVantrelDoc.h"
+#include "document/RenderLaneFrame.h"
+#include "imaging/CCfaImage.h"
+#include "imaging/CDibImage.h"
+#include "platform/CCommandBinder.h"
+#include "ui/CVantrelView.h"
+#include "views/CCfaImagePane.h"
+
+#include <QApplication>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int RecordCount = 6;
+constexpr int LaneFrames = 5;
+// The main view on a screen of 1280 x 1024, under its menu bar.
+constexpr QSize ViewSize(1280, 1000);
+
+// The window's parts in the order they must go: the view before its binder
+// and document, the application last.
+struct Fixture {
+    Fixture(std::uint16_t width, std::uint16_t height);
+    ~Fixture() { view.reset(); }
+
+    int argc = 1;
+    char name[16] = "vantrel_bench";
+    char* argv[2] = {name, nullptr};
+    QApplication application{argc, argv};
+    testsupport::TempDir root;
+    // The first frame of the left lane of each record, in the list's order.
+    std::vector<std::string> shownFrames;
+    CVantrelSettings settings;
+    CCodeNoteMap codeNotes;
+    testsupport::FakeReviewServices services;
+    CVantrelDoc document{settings, codeNotes, services};
+    CCommandBinder binder{document, nullptr};
+    std::unique_ptr<CVantrelView> view;
+};
+
+Fixture::Fixture(std::uint16_t width, std::uint16_t height)
+{
+    for (int record = 0; record < RecordCount; ++record) {
+        const std::string directory = testsupport::MakeRecordDirectory(
+            root.Path(), testsupport::RecordName(2006, 3, 1, 12, record, 0));
+        for (int number = 1; number <= LaneFrames; ++number)
+            testsupport::WriteCfaFile(directory + "L1F" + std::to_string(number) + ".CFA",
+                                      testsupport::TexturedLaneFrame(width, height, number + record));
+        shownFrames.push_back(directory + "L1F1.CFA");
+    }
+    settings.RootDirectory = root.Path();
+    document.OnNewDocument();
+    view = std::make_unique<CVantrelView>(document, binder, nullptr);
+    document.Refresh();
+    view->resize(ViewSize);
+    view->show();
+    // Until the window is exposed a repaint paints nothing.
+    while (!view->windowHandle() || !view->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QCoreApplication::processEvents();
+}
+
+std::unique_ptr<Fixture> fixture;
+
+int NextRecord()
+{
+    return (fixture->document.Records().SelectedIndex + 1) % RecordCount;
+}
+
+// The loader renders the previous record's thumbnails meanwhile; what it
+// announced and what the other panes asked to repaint is taken care of
+// outside the timing.
+void BenchSelectNextRecord(benchmark::State& state)
+{
+    CCfaImagePane& pane = *fixture->view->ImagePane();
+    for (auto _ : state) {
+        fixture->document.SelectRecord(NextRecord());
+        pane.repaint();
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (!fixture->document.DetailedImageReady())
+        state.SkipWithError("the record's frame was not rendered");
+}
+
+// The peer: the same frame loaded and rendered as the document does it for a
+// new record, its display range taken from the frame.
+void BenchLoadAndRender(benchmark::State& state)
+{
+    const CCfaImage& shown = fixture->document.FrameImage();
+    CCfaImage frame;
+    frame.LowCut = shown.LowCut;
+    frame.HighCut = shown.HighCut;
+    frame.Correction = shown.Correction;
+    CDibImage picture;
+    int record = 0;
+    for (auto _ : state) {
+        record = (record + 1) % RecordCount;
+        RenderLaneFrame(frame, fixture->shownFrames[static_cast<std::size_t>(record)], {true, 0, false}, picture);
+        benchmark::DoNotOptimize(picture.Bits());
+    }
+}
+
+}  // namespace
+
+void bench::RegisterBenchmarks(bool smoke)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    fixture = smoke ? std::make_unique<Fixture>(1144, 20) : std::make_unique<Fixture>(1144, 790);
+    // Registered after Qt made its own statics, so it runs before they go.
+    std::atexit([] { fixture.reset(); });
+    const auto add = [smoke](const char* name, auto function) {
+        auto* b = benchmark::RegisterBenchmark(name, function);
+        b->Unit(benchmark::kMillisecond);
+        if (smoke)
+            b->Iterations(1);
+        else
+            b->MinWarmUpTime(0.2)->MinTime(0.5)->Repetitions(5)->ReportAggregatesOnly();
+    };
+    add("SelectNextRecord", BenchSelectNextRecord);
+    add("LoadAndRender", BenchLoadAndRender);
+}
+
+void bench::ReportRatios(const bench::Times& times)
+{
+    bench::PrintRatio(times, "a record change against loading and rendering its lane frame", "SelectNextRecord",
+                      "LoadAndRender");
+}
