@@ -9,7 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -32,9 +32,11 @@ CDlgPrivateNote::CDlgPrivateNote(PrivateNoteForm& form, QWidget* parent) : QDial
     m_note = WithControlId(new QLineEdit(QString::fromStdString(form.Note()), this), IDC_NOTE);
     m_description = WithControlId(new QLineEdit(this), IDC_DESCRIPTION);
     m_description->setReadOnly(true);
-    auto* describe = WithControlId(new QPushButton(QStringLiteral("..."), this), IDC_DESCRIBE);
-    describe->setAutoDefault(false);
+    auto* describe = WithControlId(new QToolButton(this), IDC_DESCRIBE);
+    describe->setText(QStringLiteral("..."));
     FitWidthTo(*m_note, TextSample);
+    FitWidthTo(*m_description, TextSample);
+    m_code->selectAll();
     ShowDescription();
 
     auto* grid = new QGridLayout(this);
@@ -49,7 +51,7 @@ CDlgPrivateNote::CDlgPrivateNote(PrivateNoteForm& form, QWidget* parent) : QDial
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_code, &QLineEdit::textEdited, this, &CDlgPrivateNote::OnCodeEdited);
-    connect(describe, &QPushButton::clicked, this, &CDlgPrivateNote::OnDescribe);
+    connect(describe, &QToolButton::clicked, this, &CDlgPrivateNote::OnDescribe);
 }
 
 void CDlgPrivateNote::accept()

@@ -27,6 +27,7 @@ CDlgPrivateNoteCodeDescr::CDlgPrivateNoteCodeDescr(CodeDescription& text, QWidge
     grid->addWidget(m_description, 1, 1);
     grid->addWidget(OkCancelButtons(*this), 2, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    m_description->selectAll();
 }
 
 void CDlgPrivateNoteCodeDescr::accept()

@@ -34,6 +34,7 @@ CDlgRedlightInfo::CDlgRedlightInfo(RecordInformation& information, QWidget* pare
     addField("Yellow time duration:", information.YellowDurationText, IDC_YELLOW_DURATION);
     form->addRow(OkCancelButtons(*this));
     form->setSizeConstraint(QLayout::SetFixedSize);
+    m_siteAddress->selectAll();
 }
 
 void CDlgRedlightInfo::accept()

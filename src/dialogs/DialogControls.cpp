@@ -28,12 +28,15 @@ QDialogButtonBox* OkCancelButtons(QDialog& dialog)
 
 void FitWidthTo(QLineEdit& edit, const QString& sample)
 {
-    // The frame and text margins as the style draws them around the text.
+    // The frame, margins and cursor as the style and QLineEdit lay them
+    // around the text; the edit scrolls as soon as the cursor would not fit.
     QStyleOptionFrame option;
     option.initFrom(&edit);
+    option.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
     const QMargins margins = edit.textMargins();
+    const int cursor = edit.style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, &edit);
     const QSize text(edit.fontMetrics().horizontalAdvance(sample) + margins.left() + margins.right() +
-                         2 * LineEditInnerMargin,
+                         2 * LineEditInnerMargin + cursor,
                      edit.sizeHint().height());
     edit.setMinimumWidth(edit.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &edit).width());
 }
