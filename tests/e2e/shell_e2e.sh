@@ -7,39 +7,9 @@
 #   shell_e2e.sh VANTREL VANTREL_TOOL PANE_CHECK SHOT_DIRECTORY
 set -uo pipefail
 vantrel=$1 tool=$2 pane_check=$3 shots=$4
-skip=77
-
-for program in Xvfb xdotool import; do
-    command -v "$program" >/dev/null || { echo "SKIP: $program is not installed"; exit $skip; }
-done
-
-work=$(mktemp -d)
-xvfb_pid="" app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-# A display number nobody uses; Xvfb itself refuses a taken one, so try on.
-for display in $(seq 91 140); do
-    [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ] && continue
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$display" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    [ -e "/tmp/.X11-unix/X$display" ] && kill -0 "$xvfb_pid" 2>/dev/null && break
-    xvfb_pid=""
-done
-[ -n "$xvfb_pid" ] || fail "no X display could be started"
-export DISPLAY=":$display"
-echo "Xvfb on $DISPLAY"
+. "$(dirname "$0")/e2e_session.sh"
+e2e_require Xvfb xdotool import
+e2e_start_xvfb
 
 install="$work/installation"
 "$tool" demo "$install" >/dev/null || fail "the demo installation could not be written"
@@ -49,22 +19,7 @@ codenote="$install/VantrelControl.codenote"
 "$tool" codenotes --codenotes "$codenote" >"$work/codenote.before"
 touch -d '2001-01-01 00:00' "$settings" "$codenote"
 
-# The recent-files list goes to the run's own home.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb
-mkdir -p "$HOME"
-(cd "$install" && exec "$vantrel") >"$work/vantrel.log" 2>&1 &
-app_pid=$!
-
-title="$install/records/ - Orvane Vantrel Light Control"
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --name "Orvane Vantrel Light Control" 2>/dev/null | head -1)
-    [ -n "$window" ] && [ "$(xdotool getwindowname "$window")" = "$title" ] && break
-    kill -0 "$app_pid" 2>/dev/null || fail "vantrel ended early: $(cat "$work/vantrel.log")"
-    sleep 0.1
-done
-[ "$(xdotool getwindowname "$window")" = "$title" ] || fail "no window titled '$title'"
-xdotool windowfocus --sync "$window"
+e2e_start_vantrel "$vantrel" "$install"
 
 mkdir -p "$shots"
 status=0
@@ -114,7 +69,7 @@ records="$install/records"
 confirmed() { ls "$records/!CONFIRMED" | sort; }
 first=$(ls "$records" | grep -v '^!' | sort | head -1)
 before=$(confirmed)
-row_y=$((top + 365 + 1 + 22 + 5 * 18))
+row_y=$(e2e_row_y "$top" 5)
 xdotool mousemove 60 "$row_y" click 1
 sleep 1
 import -window root "$shots/row-clicked.png" || fail "no screenshot"
