@@ -29,7 +29,8 @@ const char* const DetailedChoices[4] = {"Nothing", "Selected in the window frame
                                         "All available frames from all lanes"};
 const char* const LaneNames[3] = {"Left lane:", "Middle lane:", "Right lane:"};
 
-constexpr int GeneralColumns = 5;  // a choice, then "From frame", its edit, "To frame", its edit
+// A row of choices: the choice, then "From frame", its edit, "To frame", its edit.
+constexpr int ChoiceRowColumns = 5;
 
 }  // namespace
 
@@ -76,7 +77,7 @@ QGroupBox* CDlgWhatToPrint::MakeGeneralGroup()
     grid->addWidget(AddFrameEdit(*box, F::IDC_GENERAL_TO), row, 4);
     grid->addWidget(AddLabel(*box, F::IDC_GENERAL_FROM_LABEL, "From frame"), row, 1);
     grid->addWidget(AddLabel(*box, F::IDC_GENERAL_TO_LABEL, "To frame"), row, 3);
-    grid->setColumnStretch(GeneralColumns, 1);
+    grid->setColumnStretch(ChoiceRowColumns, 1);
     return box;
 }
 
@@ -108,8 +109,8 @@ QGroupBox* CDlgWhatToPrint::MakeDetailedGroup()
         lanes->addWidget(AddLabel(*box, F::IDC_LANE_FROM_LABEL + lane, "From frame"), lane, 1);
         lanes->addWidget(AddLabel(*box, F::IDC_LANE_TO_LABEL + lane, "To frame"), lane, 3);
     }
-    grid->addLayout(lanes, 4, 0, 1, GeneralColumns);
-    grid->setColumnStretch(GeneralColumns, 1);
+    grid->addLayout(lanes, 4, 0, 1, ChoiceRowColumns);
+    grid->setColumnStretch(ChoiceRowColumns, 1);
     return box;
 }
 
@@ -122,7 +123,7 @@ void CDlgWhatToPrint::AddChoices(QGroupBox& box, QGridLayout& grid, int first, c
         radio->setChecked(index == choice);
         group->addButton(radio, first + index);
         m_controls[first + index] = radio;
-        grid.addWidget(radio, index, 0, 1, index == PrintRequest::Partial ? 1 : GeneralColumns);
+        grid.addWidget(radio, index, 0, 1, index == PrintRequest::Partial ? 1 : ChoiceRowColumns);
     }
     connect(group, &QButtonGroup::idClicked, this, [this, click](int id) {
         (m_form.*click)(id);
