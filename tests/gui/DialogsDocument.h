@@ -3,6 +3,7 @@
 // The document on a record root of its own with the real dialogs, owned by
 // no window, and a view that records its hints.
 
+#include "RecordTreeWriter.h"
 #include "RecordingView.h"
 #include "ReviewRecordWriter.h"
 #include "TempDir.h"
@@ -17,9 +18,17 @@
 
 namespace dialogtest {
 
-// Records on 2006-03-01 12:mm:00, one a minute from 12:00 on.
 struct DialogsDocument {
-    explicit DialogsDocument(const std::vector<testsupport::ReviewRecord>& records);
+    explicit DialogsDocument(const std::vector<testsupport::ReviewRecord>& records) : Records(records)
+    {
+        for (const testsupport::ReviewRecord& record : records)
+            testsupport::WriteReviewRecord(Root.Path(), record);
+        Settings.RootDirectory = Root.Path();
+        Document = std::make_unique<CVantrelDoc>(Settings, CodeNotes, Services);
+        Document->OnNewDocument();
+        Document->Refresh();
+        Document->AddView(&View);
+    }
 
     // The note file of the first record.
     std::string NotePath() const { return Root.Path() + Records.front().Name + "/PrivateNote.txt"; }
@@ -34,7 +43,11 @@ struct DialogsDocument {
     testsupport::RecordingView View;
 };
 
-// A record of one general-view frame with these times and one left-lane frame.
-testsupport::ReviewRecord TimedRecord(int minute, std::string red, std::string yellow);
+// A record at 12:mm on 2006-03-01 of one general-view frame with these
+// times, and one left-lane frame from unit 00:11:22:33:44:55.
+inline testsupport::ReviewRecord TimedRecord(int minute, std::string red, std::string yellow)
+{
+    return {testsupport::RecordName(2006, 3, 1, 12, minute, 0), 1, {1, 0, 0}, std::move(red), std::move(yellow)};
+}
 
 }  // namespace dialogtest

@@ -62,29 +62,20 @@ TEST(PrintSelectionDialog, WithoutARecordOnlyTheRecordsListCanBeChosen)
     EXPECT_EQ(form.Request().PrintRecordsList, 1);
 }
 
-TEST(PrintSelectionDialog, LaneControlsFollowTheClicksAndALaneWithoutFramesStaysOff)
+TEST(PrintSelectionDialog, ALaneWithoutFramesKeepsItsBoxOffAndAnOffBoxKeepsItsTick)
 {
-    // No left-lane frames; the middle lane is shown; the general view is at its last frame.
     F form(PrintRequest{}, PrintSelectionInput{0, {4, 0, 2, 3}, 1141214400, 2, 3, 1});
     RunDialog(form, {[](QWidget& dialog) {
         EXPECT_EQ(Control<QLabel>(dialog, F::IDC_CAPTION).text(), "[Wednesday, 01-March-2006 12:00:00]");
-        const std::set<int> opened = EnabledControls(dialog);
-        EXPECT_TRUE(opened.contains(F::IDC_DETAILED_SELECTED) && opened.contains(F::IDC_SUBPOENA));
-        EXPECT_FALSE(opened.contains(F::IDC_GENERAL_FROM) || opened.contains(F::IDC_LEFT_LANE));
-        const struct { int click, turnsOn, staysOff; } cases[] = {
-            {F::IDC_GENERAL_NOTHING + PrintRequest::Partial, F::IDC_GENERAL_TO, F::IDC_LEFT_LANE},
-            {F::IDC_DETAILED_PARTIAL, F::IDC_LEFT_LANE + 1, F::IDC_LEFT_LANE},
-            {F::IDC_LEFT_LANE + 1, F::IDC_LEFT_FROM + 2, F::IDC_LEFT_FROM},
-            {F::IDC_LEFT_LANE + 2, F::IDC_RIGHT_TO, F::IDC_LEFT_FROM},
-        };
-        for (const auto& c : cases) {
-            Click(dialog, c.click);
-            EXPECT_TRUE(Control<QWidget>(dialog, c.turnsOn).isEnabled()) << c.click;
-            EXPECT_FALSE(Control<QWidget>(dialog, c.staysOff).isEnabled()) << c.click;
-        }
+        const auto enabled = [&dialog](int id) { return Control<QWidget>(dialog, id).isEnabled(); };
+        Click(dialog, F::IDC_DETAILED_PARTIAL);
+        EXPECT_FALSE(enabled(F::IDC_LEFT_LANE));
+        EXPECT_FALSE(enabled(F::IDC_LEFT_FROM + 2)) << "the middle lane is not ticked yet";
+        Click(dialog, F::IDC_LEFT_LANE + 1);
+        EXPECT_TRUE(enabled(F::IDC_LEFT_FROM + 2) && enabled(F::IDC_LEFT_FROM + 3));
         Click(dialog, F::IDC_DETAILED_NOTHING);
-        EXPECT_FALSE(Control<QWidget>(dialog, F::IDC_LEFT_LANE + 1).isEnabled());
-        EXPECT_TRUE(Control<QAbstractButton>(dialog, F::IDC_LEFT_LANE + 1).isChecked()) << "off keeps its value";
+        EXPECT_FALSE(enabled(F::IDC_LEFT_LANE + 1));
+        EXPECT_TRUE(Control<QAbstractButton>(dialog, F::IDC_LEFT_LANE + 1).isChecked());
         QTest::keyClick(&dialog, Qt::Key_Escape);
     }});
 }
@@ -93,25 +84,27 @@ TEST(PrintSelectionDialog, ABadGeneralRangeNamesTheCountAndSelectsTheFromEdit)
 {
     F form(PrintRequest{}, PrintSelectionInput{0, {4, 1, 0, 0}, 1141214400, 1, 1, 1});
     QString message;
+    const ModalScript::Step error = [&message](QWidget& box) {
+        message = static_cast<QMessageBox&>(box).text();
+        EXPECT_EQ(static_cast<QMessageBox&>(box).icon(), QMessageBox::Critical);
+        QTest::keyClick(&box, Qt::Key_Return);
+    };
     RunDialog(form, {[](QWidget& dialog) {
-                   EXPECT_EQ(Control<QLineEdit>(dialog, F::IDC_GENERAL_FROM).text(), "1") << "the default";
-                   EXPECT_EQ(Control<QLineEdit>(dialog, F::IDC_GENERAL_TO).text(), "2");
-                   for (const auto& [id, typed] : {std::pair{F::IDC_GENERAL_FROM, "5a"}, {F::IDC_GENERAL_TO, "3"}}) {
-                       Control<QLineEdit>(dialog, id).selectAll();
-                       QTest::keyClicks(&Control<QLineEdit>(dialog, id), typed);
-                   }
-                   EXPECT_EQ(Control<QLineEdit>(dialog, F::IDC_GENERAL_FROM).text(), "5") << "digits only";
-                   QTest::keyClick(&dialog, Qt::Key_Return);  // the box comes now
-                   EXPECT_TRUE(dialog.isVisible());
-                   EXPECT_EQ(dialog.focusWidget(), &Control<QLineEdit>(dialog, F::IDC_GENERAL_FROM));
-                   EXPECT_EQ(Control<QLineEdit>(dialog, F::IDC_GENERAL_FROM).selectedText(), "5");
-                   QTest::keyClick(&dialog, Qt::Key_Escape);
-               },
-               [&message](QWidget& box) {
-                   message = static_cast<QMessageBox&>(box).text();
-                   EXPECT_EQ(static_cast<QMessageBox&>(box).icon(), QMessageBox::Critical);
-                   QTest::keyClick(&box, Qt::Key_Return);
-               }});
+                         auto& from = Control<QLineEdit>(dialog, F::IDC_GENERAL_FROM);
+                         auto& to = Control<QLineEdit>(dialog, F::IDC_GENERAL_TO);
+                         EXPECT_EQ(from.text() + " " + to.text(), "1 2") << "the default";
+                         from.selectAll();
+                         QTest::keyClicks(&from, "5a");
+                         to.selectAll();
+                         QTest::keyClicks(&to, "3");
+                         EXPECT_EQ(from.text(), "5") << "digits only";
+                         QTest::keyClick(&dialog, Qt::Key_Return);  // refused now
+                         EXPECT_TRUE(dialog.isVisible());
+                         EXPECT_EQ(dialog.focusWidget(), &from);
+                         EXPECT_EQ(from.selectedText(), "5");
+                         QTest::keyClick(&dialog, Qt::Key_Escape);
+                     },
+                     error});
     EXPECT_EQ(message, "Error in the choice for the general view.\nThe frame number may be between 1 and 4.\n");
 }
 
