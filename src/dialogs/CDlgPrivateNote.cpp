@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString TextSample(48, QLatin1Char('x'));
-
 // A sign or nothing yet: the user is still typing a number, so there is
 // nothing to refuse; OK refuses it if it stays so.
 bool NumberBegun(const QString& text)
@@ -34,8 +32,8 @@ CDlgPrivateNote::CDlgPrivateNote(PrivateNoteForm& form, QWidget* parent) : QDial
     m_description->setReadOnly(true);
     auto* describe = WithControlId(new QToolButton(this), IDC_DESCRIBE);
     describe->setText(QStringLiteral("..."));
-    FitWidthTo(*m_note, TextSample);
-    FitWidthTo(*m_description, TextSample);
+    FitWidthTo(*m_note, LineOfTextSample);
+    FitWidthTo(*m_description, LineOfTextSample);
     m_code->selectAll();
     ShowDescription();
 

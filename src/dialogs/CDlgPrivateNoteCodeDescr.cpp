@@ -8,13 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-// A description is one line; this much of it shows without scrolling.
-const QString DescriptionSample(48, QLatin1Char('x'));
-
-}  // namespace
-
 CDlgPrivateNoteCodeDescr::CDlgPrivateNoteCodeDescr(CodeDescription& text, QWidget* parent)
     : QDialog(parent), m_text(text)
 {
@@ -23,7 +16,7 @@ CDlgPrivateNoteCodeDescr::CDlgPrivateNoteCodeDescr(CodeDescription& text, QWidge
     grid->addWidget(new QLabel(QStringLiteral("Please, describe your code!"), this), 0, 0, 1, 2);
     grid->addWidget(WithControlId(new QLabel(QString::fromStdString(text.CodeText), this), IDC_CODE), 1, 0);
     m_description = WithControlId(new QLineEdit(QString::fromStdString(text.Description), this), IDC_DESCRIPTION);
-    FitWidthTo(*m_description, DescriptionSample);
+    FitWidthTo(*m_description, LineOfTextSample);
     grid->addWidget(m_description, 1, 1);
     grid->addWidget(OkCancelButtons(*this), 2, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);

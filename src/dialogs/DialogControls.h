@@ -19,5 +19,9 @@ Widget* WithControlId(Widget* widget, int id)
 // OK (id 1) and Cancel (id 2), wired to the dialog's accept and reject.
 QDialogButtonBox* OkCancelButtons(QDialog& dialog);
 
+// As much of a line of free text (a note, a description) as its edit shows
+// without scrolling.
+inline const QString LineOfTextSample(48, QLatin1Char('x'));
+
 // The edit is wide enough to show sample whole in its own font, at any scale.
 void FitWidthTo(QLineEdit& edit, const QString& sample);
