@@ -2,7 +2,7 @@
 
 #include "config/CCodeNoteMap.h"
 #include "config/CVantrelSettings.h"
-#include "platform/CQtReviewServices.h"
+#include "dialogs/CQtReviewDialogs.h"
 #include "platform/CRecentFileList.h"
 
 #include <QStringList>
@@ -70,7 +70,7 @@ private:
     CCodeNoteMap m_codeNotes;
     std::string m_subpoenaBitmapPath;
     CRecentFileList m_recentFiles;
-    CQtReviewServices m_services;
+    CQtReviewDialogs m_services;
     std::unique_ptr<QPrinter> m_printer;
     // Destroyed in reverse: the windows before the document they show.
     std::unique_ptr<CVantrelDoc> m_document;

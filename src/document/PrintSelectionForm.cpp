@@ -93,11 +93,11 @@ void PrintSelectionForm::Reset()
     else if (shown >= count - 1)
         request_.GeneralChoice = PrintRequest::Selected;
     else {
-        // The frame before the shown one and the shown one (1-based), moved
-        // up to the first two when the first frame is shown.
+        // The frame before the shown one and the shown one (1-based); the
+        // shown one alone when it is the first, which has none before it.
         request_.GeneralChoice = PrintRequest::Partial;
         request_.FromFrame[0] = std::clamp(shown, 1, count);
-        request_.ToFrame[0] = std::min(request_.FromFrame[0] + 1, count);
+        request_.ToFrame[0] = std::clamp(shown + 1, 1, count);
     }
 }
 

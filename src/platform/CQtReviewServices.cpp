@@ -77,6 +77,8 @@ std::optional<std::string> CQtReviewServices::AskSavePath(const SaveFileRequest&
     QFileDialog dialog(Owner());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The type list shows the names alone; their own "(.txt)" says the pattern.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(NameFilters(request.Filters));
     dialog.setDefaultSuffix(QString::fromStdString(request.DefaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.PromptOverwrite);
@@ -85,34 +87,6 @@ std::optional<std::string> CQtReviewServices::AskSavePath(const SaveFileRequest&
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
-}
-
-// The three dialogs are not part of the program yet. Saying so is kinder
-// than a menu item that silently does nothing; the answer is Cancel, so the
-// document changes nothing.
-bool CQtReviewServices::RunRecordInformation(RecordInformation& information)
-{
-    (void)information;
-    return ShowUnavailable(QStringLiteral("The record information dialog"));
-}
-
-bool CQtReviewServices::RunPrivateNote(PrivateNoteForm& form)
-{
-    (void)form;
-    return ShowUnavailable(QStringLiteral("The private note dialog"));
-}
-
-bool CQtReviewServices::RunPrintSelection(PrintSelectionForm& form)
-{
-    (void)form;
-    return ShowUnavailable(QStringLiteral("The print selection dialog"));
-}
-
-bool CQtReviewServices::ShowUnavailable(const QString& what)
-{
-    ShowMessageBox(Owner(), what + QStringLiteral(" is not available in this version."),
-                   QMessageBox::Information);
-    return false;
 }
 
 void CQtReviewServices::BeginWaitCursor()

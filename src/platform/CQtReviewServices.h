@@ -10,7 +10,9 @@ class QWidget;
 
 // The desktop behind the review document: message boxes owned by the main
 // window, the save dialog, the wait cursor, the main window's title and full
-// screen, the recent-files list, and letting waiting events run.
+// screen, the recent-files list, and letting waiting events run. The
+// document's own dialogs live in the dialogs layer above, which completes
+// these services with them (CQtReviewDialogs).
 class CQtReviewServices : public QObject, public ReviewServices {
     Q_OBJECT
 
@@ -25,10 +27,6 @@ public:
     void ShowMessage(const std::string& text, MessageIcon icon) override;
     std::optional<std::string> AskSavePath(const SaveFileRequest& request) override;
 
-    bool RunRecordInformation(RecordInformation& information) override;
-    bool RunPrivateNote(PrivateNoteForm& form) override;
-    bool RunPrintSelection(PrintSelectionForm& form) override;
-
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
 
@@ -38,13 +36,12 @@ public:
     bool PumpWaitingMessages() override;
 
 protected:
+    // The main window, which owns every box and dialog; null before it exists.
+    QWidget* Owner() const;
     // Notices the application's quit request, which ends every pump.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* Owner() const;
-    bool ShowUnavailable(const QString& what);
-
     CRecentFileList& m_recentFiles;
     CFrameHost* m_frame = nullptr;
     bool m_quitting = false;

@@ -7,14 +7,19 @@
 #   shell_e2e.sh VANTREL VANTREL_TOOL PANE_CHECK SHOT_DIRECTORY
 set -uo pipefail
 vantrel=$1 tool=$2 pane_check=$3 shots=$4
-. "$(dirname "$0")/x_session.sh"
-x_session_start "$vantrel" "$tool"
+. "$(dirname "$0")/e2e_session.sh"
+e2e_require Xvfb xdotool import
+e2e_start_xvfb
+
+install="$work/installation"
+"$tool" demo "$install" >/dev/null || fail "the demo installation could not be written"
 settings="$install/VantrelControl.settings"
 codenote="$install/VantrelControl.codenote"
 "$tool" settings --settings "$settings" >"$work/settings.before"
 "$tool" codenotes --codenotes "$codenote" >"$work/codenote.before"
 touch -d '2001-01-01 00:00' "$settings" "$codenote"
-x_session_start_vantrel "$vantrel"
+
+e2e_start_vantrel "$vantrel" "$install"
 
 mkdir -p "$shots"
 status=0
@@ -64,7 +69,7 @@ records="$install/records"
 confirmed() { ls "$records/!CONFIRMED" | sort; }
 first=$(ls "$records" | grep -v '^!' | sort | head -1)
 before=$(confirmed)
-row_y=$((top + 365 + 1 + 22 + 5 * 18))
+row_y=$(e2e_row_y "$top" 5)
 xdotool mousemove 60 "$row_y" click 1
 sleep 1
 import -window root "$shots/row-clicked.png" || fail "no screenshot"

@@ -6,8 +6,8 @@
 #include "TempDir.h"
 #include "config/CCodeNoteMap.h"
 #include "config/CVantrelSettings.h"
+#include "dialogs/CQtReviewDialogs.h"
 #include "document/CVantrelDoc.h"
-#include "platform/CQtReviewServices.h"
 #include "platform/CRecentFileList.h"
 #include "ui/CMainFrame.h"
 
@@ -22,7 +22,7 @@ struct ReviewWindow {
     CVantrelSettings Settings;
     CCodeNoteMap CodeNotes;
     CRecentFileList RecentFiles;
-    CQtReviewServices Services{RecentFiles};
+    CQtReviewDialogs Services{RecentFiles};
     std::unique_ptr<CVantrelDoc> Document;
     std::unique_ptr<CMainFrame> Frame;  // declared last: it goes before the document
 };

@@ -49,7 +49,7 @@ TEST(PrintSelectionForm, ANewRecordResetsTheChoiceTheSameOneShowsItAgain)
     const struct { int count, shown, choice, from, to; } cases[] = {
         {0, -1, PrintRequest::Nothing, 1, 0}, {1, 0, PrintRequest::Selected, 1, 1},
         {5, 4, PrintRequest::Selected, 1, 5}, {5, 2, PrintRequest::Partial, 2, 3},
-        {5, 0, PrintRequest::Partial, 1, 2},  {5, -1, PrintRequest::Partial, 1, 2},
+        {5, 0, PrintRequest::Partial, 1, 1},  {5, -1, PrintRequest::Partial, 1, 1},
     };
     for (const auto& c : cases) {
         const Form fresh(PrintRequest{}, Record({c.count, 1, 0, 0}, c.shown));

@@ -1,0 +1,78 @@
+# What the end-to-end scripts share, sourced after `set -uo pipefail`: the
+# check for the tools (a missing one skips), the run's own directory that is
+# removed at the end with the programs it started, an X server on a free
+# display, and vantrel started on an installation until its window shows.
+skip=77
+fail() { echo "FAIL: $*"; exit 1; }
+
+e2e_require() {  # PROGRAM...
+    for program in "$@"; do
+        command -v "$program" >/dev/null || { echo "SKIP: $program is not installed"; exit $skip; }
+    done
+}
+
+work=$(mktemp -d)
+xvfb_pid="" app_pid="" window=""
+e2e_cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap e2e_cleanup EXIT
+
+# A display number nobody uses; Xvfb itself refuses a taken one, so try on.
+e2e_start_xvfb() {
+    local display
+    for display in $(seq 91 140); do
+        [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ] && continue
+        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$display" ] && break
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        [ -e "/tmp/.X11-unix/X$display" ] && kill -0 "$xvfb_pid" 2>/dev/null && break
+        xvfb_pid=""
+    done
+    [ -n "$xvfb_pid" ] || fail "no X display could be started"
+    export DISPLAY=":$display"
+    echo "Xvfb on $DISPLAY"
+}
+
+# Starts vantrel in the installation and waits for its main window, titled
+# after the records directory; the recent-files list goes to the run's own home.
+e2e_start_vantrel() {  # VANTREL INSTALLATION
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb
+    mkdir -p "$HOME"
+    (cd "$2" && exec "$1") >"$work/vantrel.log" 2>&1 &
+    app_pid=$!
+    local title="$2/records/ - Orvane Vantrel Light Control"
+    for _ in $(seq 100); do
+        window=$(xdotool search --name "Orvane Vantrel Light Control" 2>/dev/null | head -1)
+        [ -n "$window" ] && [ "$(xdotool getwindowname "$window")" = "$title" ] && break
+        kill -0 "$app_pid" 2>/dev/null || fail "vantrel ended early: $(cat "$work/vantrel.log")"
+        sleep 0.1
+    done
+    [ "$(xdotool getwindowname "$window")" = "$title" ] || fail "no window titled '$title'"
+    xdotool windowfocus --sync "$window"
+}
+
+# The middle line of row ROW (from 0) of the records list, for a view whose
+# top is TOP: below the playback pane (365), its frame, and the pane's button
+# bar, rows of 18 lines.
+e2e_row_y() {  # TOP ROW
+    echo $(($1 + 365 + 1 + 22 + $2 * 18 + 9))
+}
+
+# Waits up to five seconds for a window of this exact title; prints its id.
+e2e_wait_window() {  # TITLE
+    local id
+    for _ in $(seq 50); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
