@@ -8,28 +8,20 @@
 
 #include "BenchMain.h"
 
+#include "ReviewBenchFixture.h"
+
 #include "CfaFileWriter.h"
-#include "FakeReviewServices.h"
 #include "RecordTreeWriter.h"
 #include "ReviewRecordWriter.h"
-#include "TempDir.h"
 
-#include "config/CCodeNoteMap.h"
-#include "config/CVantrelSettings.h"
-#include "document/CVantrelDoc.h"
 #include "document/CommandIds.h"
 #include "imaging/PictureScale.h"
-#include "platform/CCommandBinder.h"
 #include "platform/DibImageView.h"
 #include "views/CCfaImagePane.h"
 #include "views/CCfaImageView.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QWindow>
-
-#include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <memory>
@@ -43,20 +35,9 @@ constexpr QSize PaneSize(830, 830);
 // Two display windows a step of the bar goes between.
 constexpr int Windows[2][2] = {{200, 3000}, {300, 2800}};
 
-struct Fixture {
+struct Fixture : bench::ReviewBenchFixture {
     Fixture();
-    ~Fixture() { pane.reset(); }
 
-    int argc = 1;
-    char name[16] = "vantrel_bench";
-    char* argv[2] = {name, nullptr};
-    QApplication application{argc, argv};
-    testsupport::TempDir root;
-    CVantrelSettings settings;
-    CCodeNoteMap codeNotes;
-    testsupport::FakeReviewServices services;
-    CVantrelDoc document{settings, codeNotes, services};
-    CCommandBinder binder{document, nullptr};
     std::unique_ptr<CCfaImagePane> pane;
 };
 
@@ -66,18 +47,12 @@ Fixture::Fixture()
         root.Path(), {testsupport::RecordName(2006, 3, 1, 12, 0, 0), 0, {1, 0, 0}, {}, {}});
     testsupport::WriteCfaFile(testsupport::ReviewLaneFramePath(directory, 1, 1),
                               testsupport::TexturedLaneFrame(SensorWidth, SensorHeight));
-    settings.RootDirectory = root.Path();
-    document.OnNewDocument();
     pane = std::make_unique<CCfaImagePane>(document, binder, nullptr);
     document.AddView(pane.get());
     document.Refresh();
     document.OnCommand(ID_ZOOM_FIT);
     pane->resize(PaneSize);
-    pane->show();
-    // Until the window is exposed a repaint paints nothing.
-    while (!pane->windowHandle() || !pane->windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    QCoreApplication::processEvents();
+    bench::ShowExposed(*pane);
 }
 
 std::unique_ptr<Fixture> fixture;
@@ -156,23 +131,14 @@ void BenchRepaintOnly(benchmark::State& state)
 
 void bench::RegisterBenchmarks(bool smoke)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     fixture = std::make_unique<Fixture>();
     // Registered after Qt made its own statics, so it runs before they go.
     std::atexit([] { fixture.reset(); });
-    const auto add = [smoke](const char* name, auto function) {
-        auto* b = benchmark::RegisterBenchmark(name, function);
-        b->Unit(benchmark::kMillisecond);
-        if (smoke)
-            b->Iterations(1);
-        else
-            b->MinWarmUpTime(0.2)->MinTime(0.5)->Repetitions(5)->ReportAggregatesOnly();
-    };
-    add("RangeStepAndRepaint", BenchRangeStepAndRepaint);
-    add("RangeStepAndDrawImage", BenchRangeStepAndDrawImage);
-    add("RangeStepAndDrawImage32", BenchRangeStepAndDrawImage32);
-    add("RangeStepOnly", BenchRangeStepOnly);
-    add("RepaintOnly", BenchRepaintOnly);
+    bench::AddTimed("RangeStepAndRepaint", BenchRangeStepAndRepaint, smoke);
+    bench::AddTimed("RangeStepAndDrawImage", BenchRangeStepAndDrawImage, smoke);
+    bench::AddTimed("RangeStepAndDrawImage32", BenchRangeStepAndDrawImage32, smoke);
+    bench::AddTimed("RangeStepOnly", BenchRangeStepOnly, smoke);
+    bench::AddTimed("RepaintOnly", BenchRepaintOnly, smoke);
 }
 
 void bench::ReportRatios(const bench::Times& times)

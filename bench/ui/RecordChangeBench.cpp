@@ -7,25 +7,16 @@
 
 #include "BenchMain.h"
 
-#include "CfaFileWriter.h"
-#include "FakeReviewServices.h"
-#include "RecordTreeWriter.h"
-#include "TempDir.h"
+#include "ReviewBenchFixture.h"
 
-#include "config/CCodeNoteMap.h"
-#include "config/CVantrelSettings.h"
-#include "document/CVantrelDoc.h"
+#include "CfaFileWriter.h"
+#include "RecordTreeWriter.h"
+
 #include "document/RenderLaneFrame.h"
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"
-#include "platform/CCommandBinder.h"
 #include "ui/CVantrelView.h"
 #include "views/CCfaImagePane.h"
-
-#include <QApplication>
-#include <QWindow>
-
-#include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <memory>
@@ -39,24 +30,11 @@ constexpr int LaneFrames = 5;
 // The main view on a screen of 1280 x 1024, under its menu bar.
 constexpr QSize ViewSize(1280, 1000);
 
-// The window's parts in the order they must go: the view before its binder
-// and document, the application last.
-struct Fixture {
+struct Fixture : bench::ReviewBenchFixture {
     Fixture(std::uint16_t width, std::uint16_t height);
-    ~Fixture() { view.reset(); }
 
-    int argc = 1;
-    char name[16] = "vantrel_bench";
-    char* argv[2] = {name, nullptr};
-    QApplication application{argc, argv};
-    testsupport::TempDir root;
     // The first frame of the left lane of each record, in the list's order.
     std::vector<std::string> shownFrames;
-    CVantrelSettings settings;
-    CCodeNoteMap codeNotes;
-    testsupport::FakeReviewServices services;
-    CVantrelDoc document{settings, codeNotes, services};
-    CCommandBinder binder{document, nullptr};
     std::unique_ptr<CVantrelView> view;
 };
 
@@ -70,16 +48,10 @@ Fixture::Fixture(std::uint16_t width, std::uint16_t height)
                                       testsupport::TexturedLaneFrame(width, height, number + record));
         shownFrames.push_back(directory + "L1F1.CFA");
     }
-    settings.RootDirectory = root.Path();
-    document.OnNewDocument();
     view = std::make_unique<CVantrelView>(document, binder, nullptr);
     document.Refresh();
     view->resize(ViewSize);
-    view->show();
-    // Until the window is exposed a repaint paints nothing.
-    while (!view->windowHandle() || !view->windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    QCoreApplication::processEvents();
+    bench::ShowExposed(*view);
 }
 
 std::unique_ptr<Fixture> fixture;
@@ -128,20 +100,11 @@ void BenchLoadAndRender(benchmark::State& state)
 
 void bench::RegisterBenchmarks(bool smoke)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     fixture = smoke ? std::make_unique<Fixture>(1144, 20) : std::make_unique<Fixture>(1144, 790);
     // Registered after Qt made its own statics, so it runs before they go.
     std::atexit([] { fixture.reset(); });
-    const auto add = [smoke](const char* name, auto function) {
-        auto* b = benchmark::RegisterBenchmark(name, function);
-        b->Unit(benchmark::kMillisecond);
-        if (smoke)
-            b->Iterations(1);
-        else
-            b->MinWarmUpTime(0.2)->MinTime(0.5)->Repetitions(5)->ReportAggregatesOnly();
-    };
-    add("SelectNextRecord", BenchSelectNextRecord);
-    add("LoadAndRender", BenchLoadAndRender);
+    bench::AddTimed("SelectNextRecord", BenchSelectNextRecord, smoke);
+    bench::AddTimed("LoadAndRender", BenchLoadAndRender, smoke);
 }
 
 void bench::ReportRatios(const bench::Times& times)

@@ -4,24 +4,16 @@
 
 #include "BenchMain.h"
 
-#include "BmpFileWriter.h"
-#include "FakeReviewServices.h"
-#include "RecordTreeWriter.h"
-#include "TempDir.h"
+#include "ReviewBenchFixture.h"
 
-#include "config/CCodeNoteMap.h"
-#include "config/CVantrelSettings.h"
-#include "document/CVantrelDoc.h"
+#include "BmpFileWriter.h"
+#include "RecordTreeWriter.h"
+
 #include "document/CommandIds.h"
-#include "platform/CCommandBinder.h"
 #include "platform/CopyFromBitmap.h"
 #include "ui/CSlidePane.h"
 
-#include <QApplication>
 #include <QImage>
-#include <QWindow>
-
-#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,23 +28,10 @@ constexpr int FrameCount = 8;
 constexpr QSize NormalPane(450, 365);
 constexpr QSize FullScreenPane(1280, 1024);
 
-// The window's parts in the order they must go: the pane before its
-// binder and document, the application last.
-struct Fixture {
+struct Fixture : bench::ReviewBenchFixture {
     explicit Fixture(QSize frame, QSize pane);
-    ~Fixture() { pane.reset(); }
 
-    int argc = 1;
-    char name[16] = "vantrel_bench";
-    char* argv[2] = {name, nullptr};
-    QApplication application{argc, argv};
-    testsupport::TempDir root;
     std::vector<std::string> paths;
-    CVantrelSettings settings;
-    CCodeNoteMap codeNotes;
-    testsupport::FakeReviewServices services;
-    CVantrelDoc document{settings, codeNotes, services};
-    CCommandBinder binder{document, nullptr};
     std::unique_ptr<CSlidePane> pane;
 };
 
@@ -80,16 +59,11 @@ Fixture::Fixture(QSize frame, QSize paneSize)
         paths.push_back(directory + file);
         testsupport::WriteBmpFile(paths.back(), GeneralFrame(frame, index));
     }
-    settings.RootDirectory = root.Path();
-    document.OnNewDocument();
     document.Refresh();
     pane = std::make_unique<CSlidePane>(document, binder, nullptr);
     document.AddView(pane.get());
     pane->resize(paneSize);
-    pane->show();
-    // Until the window is exposed a repaint paints nothing.
-    while (!pane->windowHandle() || !pane->windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    bench::ShowExposed(*pane);
     pane->repaint();
 }
 
@@ -156,23 +130,16 @@ void BenchRepaintSameFrame(benchmark::State& state)
 
 void bench::RegisterBenchmarks(bool smoke)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     fixture = std::make_unique<Fixture>(smoke ? QSize(160, 120) : QSize(1600, 1200), NormalPane);
     // Registered after Qt made its own statics, so it runs before they go.
     std::atexit([] { fixture.reset(); });
-    const auto add = [smoke](const char* name, auto function) {
-        auto* b = benchmark::RegisterBenchmark(name, function);
-        b->Unit(benchmark::kMillisecond);
-        if (smoke)
-            b->Iterations(1);
-        else
-            b->MinWarmUpTime(0.2)->MinTime(0.5)->Repetitions(5)->ReportAggregatesOnly();
-    };
-    add("AdvanceAndRepaint", [](benchmark::State& s) { BenchAdvanceAndRepaint(s, NormalPane); });
-    add("AdvanceAndRepaintFullScreen", [](benchmark::State& s) { BenchAdvanceAndRepaint(s, FullScreenPane); });
-    add("Decode", BenchDecode);
-    add("DecodeDib", BenchDecodeDib);
-    add("RepaintSameFrame", BenchRepaintSameFrame);
+    bench::AddTimed(
+        "AdvanceAndRepaint", [](benchmark::State& s) { BenchAdvanceAndRepaint(s, NormalPane); }, smoke);
+    bench::AddTimed(
+        "AdvanceAndRepaintFullScreen", [](benchmark::State& s) { BenchAdvanceAndRepaint(s, FullScreenPane); }, smoke);
+    bench::AddTimed("Decode", BenchDecode, smoke);
+    bench::AddTimed("DecodeDib", BenchDecodeDib, smoke);
+    bench::AddTimed("RepaintSameFrame", BenchRepaintSameFrame, smoke);
 }
 
 void bench::ReportRatios(const bench::Times& times)

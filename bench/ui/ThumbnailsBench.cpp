@@ -6,26 +6,17 @@
 
 #include "BenchMain.h"
 
-#include "CfaFileWriter.h"
-#include "FakeReviewServices.h"
-#include "RecordTreeWriter.h"
-#include "TempDir.h"
+#include "ReviewBenchFixture.h"
 
-#include "config/CCodeNoteMap.h"
-#include "config/CVantrelSettings.h"
-#include "document/CVantrelDoc.h"
+#include "CfaFileWriter.h"
+#include "RecordTreeWriter.h"
+
 #include "document/RenderLaneFrame.h"
 #include "document/UpdateHints.h"
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"
-#include "platform/CCommandBinder.h"
 #include "views/CThumbPane.h"
 #include "views/CThumbView.h"
-
-#include <QApplication>
-#include <QWindow>
-
-#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -38,23 +29,10 @@ namespace {
 constexpr int FrameCount = 5;
 constexpr QSize PaneSize(830, 170);  // beside the records list on a screen of 1280 x 1024
 
-// The window's parts in the order they must go: the pane before its binder
-// and document, the application last.
-struct Fixture {
+struct Fixture : bench::ReviewBenchFixture {
     explicit Fixture(QSize frame);
-    ~Fixture() { pane.reset(); }
 
-    int argc = 1;
-    char name[16] = "vantrel_bench";
-    char* argv[2] = {name, nullptr};
-    QApplication application{argc, argv};
-    testsupport::TempDir root;
     std::vector<std::string> paths;
-    CVantrelSettings settings;
-    CCodeNoteMap codeNotes;
-    testsupport::FakeReviewServices services;
-    CVantrelDoc document{settings, codeNotes, services};
-    CCommandBinder binder{document, nullptr};
     std::unique_ptr<CThumbPane> pane;
 };
 
@@ -68,16 +46,11 @@ Fixture::Fixture(QSize frame)
         const auto height = static_cast<std::uint16_t>(frame.height());
         testsupport::WriteCfaFile(paths.back(), testsupport::TexturedLaneFrame(width, height, number));
     }
-    settings.RootDirectory = root.Path();
-    document.OnNewDocument();
     document.Refresh();
     pane = std::make_unique<CThumbPane>(document, binder, nullptr);
     document.AddView(pane.get());
     pane->resize(PaneSize);
-    pane->show();
-    // Until the window is exposed a repaint paints nothing.
-    while (!pane->windowHandle() || !pane->windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    bench::ShowExposed(*pane);
 }
 
 std::unique_ptr<Fixture> fixture;
@@ -137,21 +110,12 @@ void BenchRenderFive(benchmark::State& state)
 
 void bench::RegisterBenchmarks(bool smoke)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     fixture = std::make_unique<Fixture>(smoke ? QSize(1144, 20) : QSize(1144, 790));
     // Registered after Qt made its own statics, so it runs before they go.
     std::atexit([] { fixture.reset(); });
-    const auto add = [smoke](const char* name, auto function) {
-        auto* b = benchmark::RegisterBenchmark(name, function);
-        b->Unit(benchmark::kMillisecond);
-        if (smoke)
-            b->Iterations(1);
-        else
-            b->MinWarmUpTime(0.2)->MinTime(0.5)->Repetitions(5)->ReportAggregatesOnly();
-    };
-    add("LoadLane", BenchLoadLane);
-    add("RenderFive", BenchRenderFive);
-    add("RepaintLoadedStrip", BenchRepaintLoadedStrip);
+    bench::AddTimed("LoadLane", BenchLoadLane, smoke);
+    bench::AddTimed("RenderFive", BenchRenderFive, smoke);
+    bench::AddTimed("RepaintLoadedStrip", BenchRepaintLoadedStrip, smoke);
 }
 
 void bench::ReportRatios(const bench::Times& times)

@@ -1,5 +1,6 @@
 #include "document/PlaybackTimer.h"
 
+#include "document/JoinOrLeave.h"
 #include "document/UiDispatcher.h"
 
 #include <atomic>
@@ -86,15 +87,7 @@ void PlaybackTimer::Pause()
 void PlaybackTimer::Stop()
 {
     Change(false, true);
-    if (!thread_.joinable())
-        return;
-    std::unique_lock lock(shared_->mutex);
-    const bool ended = shared_->changed.wait_for(lock, StopWait, [&] { return shared_->ended; });
-    lock.unlock();
-    if (ended)
-        thread_.join();
-    else
-        thread_.detach();
+    JoinOrLeave(thread_, shared_->mutex, shared_->changed, shared_->ended, StopWait);
 }
 
 bool PlaybackTimer::IsPlaying() const

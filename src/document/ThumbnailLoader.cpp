@@ -1,6 +1,7 @@
 #include "document/ThumbnailLoader.h"
 
 #include "config/CVantrelSettings.h"
+#include "document/JoinOrLeave.h"
 #include "document/RenderLaneFrame.h"
 #include "document/ThumbnailJob.h"
 #include "document/UiDispatcher.h"
@@ -239,15 +240,7 @@ void ThumbnailLoader::Stop()
         ++shared_->generation;
         shared_->changed.notify_all();
     }
-    if (!thread_.joinable())
-        return;
-    std::unique_lock lock(shared_->mutex);
-    const bool ended = shared_->changed.wait_for(lock, StopWait, [&] { return shared_->ended; });
-    lock.unlock();
-    if (ended)
-        thread_.join();
-    else
-        thread_.detach();
+    JoinOrLeave(thread_, shared_->mutex, shared_->changed, shared_->ended, StopWait);
 }
 
 void ThumbnailLoader::Lock()
