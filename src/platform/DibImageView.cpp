@@ -1,7 +1,5 @@
 #include "platform/DibImageView.h"
 
-#include "platform/CUprightPicture.h"
-
 #include <QPainter>
 #include <QRectF>
 
@@ -10,13 +8,6 @@ QImage DibImageView(const CDibImage& dib)
     if (!dib.Bits())
         return {};
     return QImage(dib.Bits(), dib.Width(), dib.Height(), dib.Stride(), QImage::Format_BGR888);
-}
-
-void PaintDibImage(QPainter& painter, const QRectF& target, const CDibImage& dib)
-{
-    CUprightPicture upright;
-    upright.CopyFrom(dib);
-    PaintUprightPicture(painter, target, upright.Image());
 }
 
 void PaintUprightPicture(QPainter& painter, const QRectF& target, const QImage& picture)

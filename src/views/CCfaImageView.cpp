@@ -36,7 +36,7 @@ int Panned(int position, int client, int total, int moved)
 }  // namespace
 
 CCfaImageView::CCfaImageView(CVantrelDoc& document, CCommandBinder& binder, QWidget* parent)
-    : QAbstractScrollArea(parent), m_document(document)
+    : CScrollView(parent), m_document(document)
 {
     setObjectName(QString::number(Id));
     setWindowTitle(QStringLiteral("CFA Image View"));
@@ -67,29 +67,8 @@ void CCfaImageView::OnUpdate(int hint, const CCommandHint* /*object*/)
 void CCfaImageView::FollowPicture()
 {
     const ImageSize scroll = ScalePicture(PictureSize(m_document), {}, m_document.Zoom()).Scroll;
-    m_scrollSize = QSize(scroll.width, scroll.height);
-    ApplyScrollRange();
-}
-
-// A scroll bar shows only where the scroll size passes the view.
-void CCfaImageView::ApplyScrollRange()
-{
-    const QSize client = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, m_scrollSize.width() - client.width()));
-    horizontalScrollBar()->setPageStep(client.width());
-    verticalScrollBar()->setRange(0, std::max(0, m_scrollSize.height() - client.height()));
-    verticalScrollBar()->setPageStep(client.height());
-}
-
-QPoint CCfaImageView::ScrollPosition() const
-{
-    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
-}
-
-void CCfaImageView::resizeEvent(QResizeEvent* event)
-{
-    QAbstractScrollArea::resizeEvent(event);
-    ApplyScrollRange();
+    // (1, 1) while the picture fits: no scroll bars.
+    SetScrollSizes(QSize(scroll.width, scroll.height));
 }
 
 void CCfaImageView::scrollContentsBy(int /*dx*/, int /*dy*/)
@@ -142,8 +121,8 @@ void CCfaImageView::PanTo(QPoint point)
     const QSize client = viewport()->size();
     const QPoint from = ScrollPosition();
     // The scroll bars keep the position within their range.
-    horizontalScrollBar()->setValue(Panned(from.x(), client.width(), m_scrollSize.width(), moved.x()));
-    verticalScrollBar()->setValue(Panned(from.y(), client.height(), m_scrollSize.height(), moved.y()));
+    horizontalScrollBar()->setValue(Panned(from.x(), client.width(), ScrollSize().width(), moved.x()));
+    verticalScrollBar()->setValue(Panned(from.y(), client.height(), ScrollSize().height(), moved.y()));
     m_lastPoint = point;
 }
 
@@ -154,7 +133,7 @@ void CCfaImageView::mousePressEvent(QMouseEvent* event)
         return;
     }
     if (event->button() != Qt::LeftButton)
-        return QAbstractScrollArea::mousePressEvent(event);
+        return CScrollView::mousePressEvent(event);
     m_dragging = true;
     m_lastPoint = event->position().toPoint();
     viewport()->setCursor(Qt::ClosedHandCursor);
@@ -169,7 +148,7 @@ void CCfaImageView::mouseMoveEvent(QMouseEvent* event)
 void CCfaImageView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !m_dragging)
-        return QAbstractScrollArea::mouseReleaseEvent(event);
+        return CScrollView::mouseReleaseEvent(event);
     m_dragging = false;
     PanTo(event->position().toPoint());
     viewport()->setCursor(Qt::OpenHandCursor);
@@ -178,7 +157,7 @@ void CCfaImageView::mouseReleaseEvent(QMouseEvent* event)
 void CCfaImageView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
-        return QAbstractScrollArea::mouseDoubleClickEvent(event);
+        return CScrollView::mouseDoubleClickEvent(event);
     // After the click's own events, as a posted command comes.
     QMetaObject::invokeMethod(this, [this] { m_document.OnCommand(ID_DETAILED_FULL_SCREEN); },
                               Qt::QueuedConnection);

@@ -3,9 +3,9 @@
 #include "document/CReviewView.h"
 #include "platform/CUprightPicture.h"
 
-#include <QAbstractScrollArea>
+#include "platform/CScrollView.h"
+
 #include <QPoint>
-#include <QSize>
 
 class CCommandBinder;
 class CVantrelDoc;
@@ -16,7 +16,7 @@ class QMenu;
 // black frame along the picture's edges. The mouse drags the picture along
 // the axes in which it is larger than the view; a double click and the
 // context menu send their commands to the document.
-class CCfaImageView : public QAbstractScrollArea, public CReviewView {
+class CCfaImageView : public CScrollView, public CReviewView {
     Q_OBJECT
 
 public:
@@ -30,13 +30,9 @@ public:
     void OnUpdate(int hint, const CCommandHint* object) override;
 
     QMenu& ContextMenu() const { return *m_contextMenu; }
-    QPoint ScrollPosition() const;
-    // The size the scroll bars cover; (1, 1) while the picture fits.
-    QSize ScrollSize() const { return m_scrollSize; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -45,14 +41,12 @@ protected:
 
 private:
     void FollowPicture();
-    void ApplyScrollRange();
     void PanTo(QPoint point);
     void ShowContextMenu(QPoint globalPoint);
     void Draw(QPainter& painter);
 
     CVantrelDoc& m_document;
     QMenu* m_contextMenu = nullptr;
-    QSize m_scrollSize{1, 1};
     // The picture as it is painted, copied once per rendering rather than
     // at every repaint (a drag pans by repainting).
     CUprightPicture m_upright;

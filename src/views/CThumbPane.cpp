@@ -2,6 +2,7 @@
 
 #include "document/CVantrelDoc.h"
 #include "document/CommandIds.h"
+#include "document/DetailedCaption.h"
 #include "document/ThumbnailCaption.h"
 #include "platform/CBButton.h"
 #include "platform/CCommandBinder.h"
@@ -30,10 +31,10 @@ CThumbPane::CThumbPane(CVantrelDoc& document, CCommandBinder& binder, QWidget* p
 
 void CThumbPane::CreateButtons(CCommandBinder& binder)
 {
-    const QString texts[] = {QStringLiteral("Left lane"), QStringLiteral("Middle lane"), QStringLiteral("Right lane")};
     for (int index = 0; index < 3; ++index) {
         const QRect place(index * ButtonWidth, 0, ButtonWidth, ButtonHeight);
-        auto* button = new CBButton(texts[index], 0, place, this, ID_LANE_LEFT + index);
+        const QString text = QString::fromStdString(LaneName(index + 1));
+        auto* button = new CBButton(text, 0, place, this, ID_LANE_LEFT + index);
         button->SetImageList(&m_images, index);
         button->SetFont(m_font, false);
         m_buttons[static_cast<std::size_t>(index)] = button;

@@ -6,7 +6,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScrollBar>
 
 namespace {
 
@@ -25,7 +24,7 @@ void FrameInside(QPainter& painter, const QRect& rect, int width, const QColor& 
 }  // namespace
 
 CThumbView::CThumbView(CVantrelDoc& document, QWidget* parent)
-    : QAbstractScrollArea(parent),
+    : CScrollView(parent),
       m_document(document),
       m_loader(m_dispatcher, [this](int slot) { OnSlotReady(slot); })
 {
@@ -78,37 +77,23 @@ ThumbStripLayout CThumbView::Layout() const
     return ThumbStripLayout(maximumViewportSize().height());
 }
 
+// The cells grow with the view's height.
 void CThumbView::resizeEvent(QResizeEvent* event)
 {
-    QAbstractScrollArea::resizeEvent(event);
-    UpdateScrollBars();
-}
-
-void CThumbView::UpdateScrollBars()
-{
-    const QSize content = Layout().ContentSize();
-    const QSize shown = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, content.width() - shown.width()));
-    horizontalScrollBar()->setPageStep(shown.width());
-    verticalScrollBar()->setRange(0, std::max(0, content.height() - shown.height()));
-    verticalScrollBar()->setPageStep(shown.height());
-}
-
-QPoint CThumbView::ScrollOffset() const
-{
-    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    CScrollView::resizeEvent(event);
+    SetScrollSizes(Layout().ContentSize());
 }
 
 void CThumbView::OnSlotReady(int slot)
 {
-    viewport()->update(Layout().Cell(slot).translated(-ScrollOffset()));
+    viewport()->update(Layout().Cell(slot).translated(-ScrollPosition()));
 }
 
 void CThumbView::paintEvent(QPaintEvent* event)
 {
     (void)event;
     QPainter painter(viewport());
-    painter.translate(-ScrollOffset());
+    painter.translate(-ScrollPosition());
     Draw(painter, Layout());
 }
 
@@ -116,7 +101,7 @@ void CThumbView::Draw(QPainter& painter, const ThumbStripLayout& layout)
 {
     const QPalette& colours = palette();
     // The borders round the cells and the rest of the strip are all face.
-    painter.fillRect(QRect(ScrollOffset(), viewport()->size()), CSysColors::Get(CSysColors::BtnFace, colours));
+    painter.fillRect(QRect(ScrollPosition(), viewport()->size()), CSysColors::Get(CSysColors::BtnFace, colours));
     if (!m_document.HasSelection())
         return;
     const ThumbnailLoader::LaneSnapshot thumbs = m_loader.Lane(m_document.CurrentLane());
@@ -136,10 +121,10 @@ void CThumbView::mousePressEvent(QMouseEvent* event)
 {
     const std::vector<FrameEntry>* frames = m_document.CurrentLaneList();
     if (event->button() == Qt::LeftButton && frames) {
-        const QPoint at = event->position().toPoint() + ScrollOffset();
+        const QPoint at = event->position().toPoint() + ScrollPosition();
         const int index = Layout().CellAt(at, static_cast<int>(frames->size()));
         if (index >= 0)
             m_document.SetLaneFrame(index + 1);
     }
-    QAbstractScrollArea::mousePressEvent(event);
+    CScrollView::mousePressEvent(event);
 }

@@ -6,7 +6,7 @@
 #include "platform/CScaledPicture.h"
 #include "views/ThumbStripLayout.h"
 
-#include <QAbstractScrollArea>
+#include "platform/CScrollView.h"
 
 #include <array>
 
@@ -17,7 +17,7 @@ class QPainter;
 // red frame round the frame the detailed view shows; a click on one shows
 // that frame. Its loader renders them in the background: a new record or
 // lane hands it a new job, and each finished thumbnail repaints its cell.
-class CThumbView : public QAbstractScrollArea {
+class CThumbView : public CScrollView {
     Q_OBJECT
 
 public:
@@ -42,8 +42,6 @@ protected:
 
 private:
     void HandOver(ThumbnailJob::ReloadKind reload);
-    void UpdateScrollBars();
-    QPoint ScrollOffset() const;
     void OnSlotReady(int slot);
     void Draw(QPainter& painter, const ThumbStripLayout& layout);
 

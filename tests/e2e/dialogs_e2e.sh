@@ -10,9 +10,7 @@ vantrel=$1 tool=$2 pane_check=$3 shots=$4
 . "$(dirname "$0")/e2e_session.sh"
 e2e_require Xvfb xdotool import
 e2e_start_xvfb
-
-install="$work/installation"
-"$tool" demo "$install" >/dev/null || fail "the demo installation could not be written"
+e2e_install_demo "$tool"
 e2e_start_vantrel "$vantrel" "$install"
 mkdir -p "$shots"
 shoot() { sleep 1; import -window root "$shots/$1.png" || fail "no screenshot"; }

@@ -41,6 +41,12 @@ e2e_start_xvfb() {
     echo "Xvfb on $DISPLAY"
 }
 
+# Writes the demo installation into the run's directory as $install.
+e2e_install_demo() {  # VANTREL_TOOL
+    install="$work/installation"
+    "$1" demo "$install" >/dev/null || fail "the demo installation could not be written"
+}
+
 # Starts vantrel in the installation and waits for its main window, titled
 # after the records directory; the recent-files list goes to the run's own home.
 e2e_start_vantrel() {  # VANTREL INSTALLATION

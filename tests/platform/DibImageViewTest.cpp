@@ -1,3 +1,4 @@
+#include "platform/CUprightPicture.h"
 #include "platform/DibImageView.h"
 
 #include <QImage>
@@ -23,9 +24,12 @@ TEST(DibImageView, SharesThePixelsAndPaintsTheRightWayUp)
     // No picture paints nothing; the picture itself lands the right way up.
     QImage target(3, 2, QImage::Format_RGB32);
     target.fill(Qt::white);
+    CUprightPicture upright;
     QPainter painter(&target);
-    PaintDibImage(painter, QRectF(0, 0, 3, 2), dib);
-    PaintDibImage(painter, QRectF(0, 0, 3, 2), CDibImage());
+    upright.CopyFrom(dib);
+    PaintUprightPicture(painter, QRectF(0, 0, 3, 2), upright.Image());
+    upright.CopyFrom(CDibImage());
+    PaintUprightPicture(painter, QRectF(0, 0, 3, 2), upright.Image());
     painter.end();
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(target.pixel(i % 3, i / 3), qRgb(40 * (i % 3), 100 * (i / 3), 7)) << i;
