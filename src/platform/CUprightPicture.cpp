@@ -2,6 +2,7 @@
 
 #include "imaging/CDibImage.h"
 #include "imaging/CpuFeatures.h"
+#include "imaging/TwoBands.h"
 
 #include <cstring>
 
@@ -41,6 +42,9 @@ __attribute__((target("ssse3"))) void CopyRowShuffled(const uint8_t* source, QRg
 }
 #endif
 
+// Below this a thumbnail-sized copy costs less than the hand-over.
+constexpr size_t MinimumRowsForTwoBands = 128;
+
 using CopyRow = void (*)(const uint8_t*, QRgb*, int);
 
 CopyRow ChosenCopyRow()
@@ -65,6 +69,15 @@ void CUprightPicture::CopyFrom(const CDibImage& dib)
     if (m_image.size() != QSize(dib.Width(), dib.Height()))
         m_image = QImage(dib.Width(), dib.Height(), QImage::Format_RGB32);
     static const CopyRow copyRow = ChosenCopyRow();
-    for (int y = 0; y < dib.Height(); ++y)
-        copyRow(dib.TopDownRow(y), reinterpret_cast<QRgb*>(m_image.scanLine(y)), dib.Width());
+    // A lane frame's copy is paid on every new picture before it is shown, so
+    // it is shared out like the rendering that made it.
+    // The pixels are taken once here: QImage's writable access counts
+    // detaches and is not for two threads.
+    uchar* const bits = m_image.bits();
+    const qsizetype stride = m_image.bytesPerLine();
+    RunInTwoBands(static_cast<size_t>(dib.Height()), MinimumRowsForTwoBands, [&](size_t begin, size_t end) {
+        for (size_t y = begin; y < end; ++y)
+            copyRow(dib.TopDownRow(static_cast<int>(y)), reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(y) * stride),
+                    dib.Width());
+    });
 }

@@ -112,6 +112,8 @@ void CRecordDirectoryPane::CreateButtons(CCommandBinder& binder)
     m_filterButton->SetImageList(&m_icons, AllDaysImage);
     // Empty until the first general update names the recent files.
     m_openDropDown = new QMenu(this);
+    m_openPopup = m_openDropDown->addMenu(QStringLiteral("&File"));
+    connect(m_openDropDown, &QMenu::aboutToShow, this, &CRecordDirectoryPane::RebuildOpenDropDownIfStale);
     m_openButton->AttachMenu(m_openDropDown);
     m_filterButton->AttachMenu(MenuFromDefinition(RecordsFilterPopup(), this));
     // The filter commands need a handler before the binder asks their rules.
@@ -132,7 +134,9 @@ void CRecordDirectoryPane::OnUpdate(int hint, const CCommandHint* /*object*/)
 {
     switch (hint) {
     case HINT_ALL:
-        RebuildOpenDropDown();
+        // Every record change is a general update; the menu is built only
+        // when it is opened.
+        m_openDropDownStale = true;
         [[fallthrough]];
     case HINT_LIST:
         RefreshButtons();
@@ -141,7 +145,9 @@ void CRecordDirectoryPane::OnUpdate(int hint, const CCommandHint* /*object*/)
     case HINT_DISPLAY:
         LayoutControls();
         SetCalendarToCurrentRecord();
-        repaint();
+        // Painted with the rest of the window before the next input: painting
+        // at once would flush the whole window for this pane alone.
+        update();
         break;
     default:
         break;
@@ -187,17 +193,16 @@ void CRecordDirectoryPane::RefillList()
         m_list->ShowCurrentRow(selected);
 }
 
-void CRecordDirectoryPane::RebuildOpenDropDown()
+void CRecordDirectoryPane::RebuildOpenDropDownIfStale()
 {
-    auto* dropDown = new QMenu(this);
-    QMenu* popup = dropDown->addMenu(QStringLiteral("&File"));
+    if (!m_openDropDownStale)
+        return;
+    m_openDropDownStale = false;
+    m_openPopup->clear();
     // The frame's menu as it was made, also while full screen hides the bar.
     if (auto* frame = qobject_cast<CMainFrame*>(window()))
         if (const QMenu* fileMenu = frame->DefaultFileMenu())
-            FillOpenPopup(*popup, *fileMenu);
-    m_openButton->AttachMenu(dropDown);
-    delete m_openDropDown;
-    m_openDropDown = dropDown;
+            FillOpenPopup(*m_openPopup, *fileMenu);
 }
 
 void CRecordDirectoryPane::PostSelectRow(int row)

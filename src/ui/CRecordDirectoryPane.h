@@ -49,7 +49,9 @@ private:
     void LayoutControls();
     void RefreshButtons();
     void RefillList();
-    void RebuildOpenDropDown();
+    // Fills the "Open..." drop-down from the File menu as the officer opens
+    // it, when a general update came since it was last filled.
+    void RebuildOpenDropDownIfStale();
 
     // The selection of a row comes after the event that picked it, as a
     // posted message would; -1 selects nothing.
@@ -76,5 +78,7 @@ private:
     QDateTimeEdit* m_datePicker = nullptr;
     QDateTimeEdit* m_timePicker = nullptr;
     QMenu* m_openDropDown = nullptr;
+    QMenu* m_openPopup = nullptr;  // the drop-down's one submenu
+    bool m_openDropDownStale = false;
     RecordTime m_calendarDay = 0;
 };

@@ -23,13 +23,15 @@
 
 namespace {
 
-// "text=id" per item of the button's popup, "-" for a separator.
+// "text=id" per item of the button's popup as the officer opens it, "-" for
+// a separator.
 std::vector<std::string> DropDownItems(const CRecordDirectoryPane& pane)
 {
     std::vector<std::string> items;
     for (const CBButton* button : pane.findChildren<CBButton*>()) {
         if (button->ControlId() != ID_FILE_OPEN)
             continue;
+        emit button->Menu()->aboutToShow();
         const QAction* first = button->Menu()->actions().value(0);
         if (!first || !first->menu())
             continue;
