@@ -1,0 +1,1 @@
+#include "printing/PrintLayout.h"
