@@ -6,6 +6,7 @@
 #include "tool/ExportCommand.h"
 #include "tool/ListCommand.h"
 #include "tool/NoteCommand.h"
+#include "tool/PrintCommand.h"
 #include "tool/RecordCommand.h"
 #include "tool/RenderCommand.h"
 #include "tool/SettingsCommand.h"
@@ -22,6 +23,7 @@ CommandRegistry::CommandRegistry()
     commands_.push_back(std::make_unique<RenderCommand>());
     commands_.push_back(std::make_unique<ListCommand>());
     commands_.push_back(std::make_unique<ExportCommand>());
+    commands_.push_back(std::make_unique<PrintCommand>());
     commands_.push_back(std::make_unique<DecisionCommand>(DecisionCommand::Confirm));
     commands_.push_back(std::make_unique<DecisionCommand>(DecisionCommand::Reject));
     commands_.push_back(std::make_unique<NoteCommand>());

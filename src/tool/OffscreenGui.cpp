@@ -1,7 +1,8 @@
 #include "tool/OffscreenGui.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,11 +18,18 @@ void KeepErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& me
 
 }  // namespace
 
-OffscreenGui::OffscreenGui()
+OffscreenGui::OffscreenGui(Kind kind)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(KeepErrorsOnly);
-    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    if (kind == Kind::Widgets)
+        application_ = std::make_unique<QApplication>(argc_, argv_);
+    else
+        application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    // Qt takes every locale category from the environment; the texts the
+    // tool writes keep C numbers, and only times are local, as main set them.
+    std::setlocale(LC_ALL, "C");
+    std::setlocale(LC_TIME, "");
 }
 
 OffscreenGui::~OffscreenGui() = default;

@@ -6,10 +6,13 @@ class QGuiApplication;
 
 // Qt's painter needs a GUI application for its fonts; the tool makes one on
 // the offscreen platform, so it runs without a display, for as long as the
-// object lives.
+// object lives. Windows (the main view that a printed screen shows) need a
+// widget application.
 class OffscreenGui {
 public:
-    OffscreenGui();
+    enum class Kind { Painting, Widgets };
+
+    explicit OffscreenGui(Kind kind = Kind::Painting);
     ~OffscreenGui();
     OffscreenGui(const OffscreenGui&) = delete;
     OffscreenGui& operator=(const OffscreenGui&) = delete;

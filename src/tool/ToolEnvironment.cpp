@@ -40,12 +40,17 @@ bool ToolEnvironment::CodeNotesLoaded()
     return codeNotesLoaded_;
 }
 
+std::string ToolEnvironment::RootDirectory()
+{
+    return root_.value_or(Settings().RootDirectory);
+}
+
 std::unique_ptr<RecordDirectory> ToolEnvironment::OpenRecords()
 {
     const CVantrelSettings& settings = Settings();
     auto records = std::make_unique<RecordDirectory>();
     records->ConfirmedDirectory = settings.ConfirmedDirectory;
     records->RejectedDirectory = settings.RejectedDirectory;
-    records->SetRoot(root_.value_or(settings.RootDirectory));
+    records->SetRoot(RootDirectory());
     return records;
 }

@@ -31,8 +31,9 @@ public:
     bool SettingsLoaded();
     bool CodeNotesLoaded();
 
-    // The record store on the root (--root, else the settings' RootDirectory),
-    // with the settings' directory names, scanned.
+    // The records root: --root, else the settings' RootDirectory.
+    std::string RootDirectory();
+    // The record store on the root, with the settings' directory names, scanned.
     std::unique_ptr<RecordDirectory> OpenRecords();
 
 private:

@@ -1,0 +1,136 @@
+#include "tool/PrintCommand.h"
+
+#include "app/CVantrelApp.h"
+#include "app/RegisterTahoma.h"
+#include "document/CVantrelDoc.h"
+#include "document/CommandIds.h"
+#include "platform/CQtPrintPictures.h"
+#include "platform/CRecentFileList.h"
+#include "printing/PrintJobPages.h"
+#include "printing/PrintLayout.h"
+#include "records/RecordDirectory.h"
+#include "tool/OffscreenGui.h"
+#include "tool/PdfJobFile.h"
+#include "tool/PrintChoices.h"
+#include "tool/PrintDesktop.h"
+#include "tool/RecordNameArgument.h"
+#include "tool/ToolEnvironment.h"
+#include "tool/ToolOutput.h"
+#include "tool/UsageError.h"
+#include "ui/CMainFrame.h"
+#include "ui/CVantrelView.h"
+
+#include <QApplication>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// The colour-correction menu items by the numbers `render --correction` takes.
+constexpr std::array<int, 4> CorrectionCommands{ID_COLOR_WITHOUT, ID_COLOR_DAY, ID_COLOR_NIGHT, ID_COLOR_AUTO};
+
+std::optional<int> CorrectionCommand(const CommandLine& arguments)
+{
+    const auto text = arguments.Value("--correction");
+    if (!text)
+        return std::nullopt;
+    return CorrectionCommands[static_cast<std::size_t>(ParseInteger(*text, 0, 3, "--correction"))];
+}
+
+// The application's look for the main view, whose picture the screen and
+// subpoena pages show.
+void UseApplicationFont()
+{
+    RegisterTahoma();
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
+}
+
+// The main window as the application's start makes it, on the offscreen screen.
+std::unique_ptr<CMainFrame> MainWindow(CVantrelDoc& document, const CRecentFileList& recentFiles)
+{
+    auto frame = std::make_unique<CMainFrame>(document, recentFiles);
+    frame->ShowMaximized();
+    return frame;
+}
+
+// The subpoena form lies in the working directory, as for the application.
+QString SubpoenaFormPath()
+{
+    return QString::fromStdString((std::filesystem::current_path() / CVantrelApp::SubpoenaFileName).string());
+}
+
+// The document's own scan must have put the named record on the row found.
+bool SelectedAsFound(const CVantrelDoc& document, const RecordDirectory& found, int row)
+{
+    const auto& visible = document.Records().Visible;
+    return static_cast<std::size_t>(row) < visible.size() && visible[row].Name == found.Visible[row].Name &&
+           visible[row].State == found.Visible[row].State;
+}
+
+}  // namespace
+
+std::string PrintCommand::Synopsis() const
+{
+    return std::string("NAME OUT.pdf ") + PrintChoices::Synopsis +
+           " [--landscape] [--correction N] [--gamma] " + RecordNameArgument::StateSynopsis;
+}
+
+std::vector<OptionDefinition> PrintCommand::Options() const
+{
+    std::vector<OptionDefinition> options = PrintChoices::Options();
+    options.insert(options.end(), {{"--landscape", false}, {"--correction", true}, {"--gamma", false},
+                                   RecordNameArgument::StateOption()});
+    return options;
+}
+
+int PrintCommand::Run(const CommandLine& arguments, ToolEnvironment& environment) const
+{
+    const RecordNameArgument record(arguments);
+    const PrintChoices choices(arguments);
+    const std::optional<int> correction = CorrectionCommand(arguments);
+    const std::string& out = arguments.Positionals()[1];
+    const auto found = environment.OpenRecords();
+    const int row = record.Select(*found);
+    if (row < 0)
+        return ExitFailure;
+
+    const OffscreenGui gui(OffscreenGui::Kind::Widgets);
+    UseApplicationFont();
+    // Opened on the root as the application opens a directory given to it.
+    environment.Settings().RootDirectory = environment.RootDirectory();
+    PrintDesktop desktop(choices);
+    CVantrelDoc document(environment.Settings(), environment.CodeNotes(), desktop);
+    document.OnNewDocument();
+    const CRecentFileList recentFiles;
+    const auto frame = choices.ShowsMainView() ? MainWindow(document, recentFiles) : nullptr;
+    // The main view made itself the preview; the job goes to the file instead.
+    document.SetPrintPreview(&desktop);
+    document.OnCommand(ID_REFRESH);
+    document.SelectRecord(row);
+    if (!SelectedAsFound(document, *found, row))
+        return Fail("the records changed while '" + record.Name() + "' was looked up");
+    if (correction)
+        document.OnCommand(*correction);
+    if (arguments.Has("--gamma"))
+        document.OnCommand(ID_GAMMA);
+    if (!document.OnCommand(choices.Command()) || !desktop.JobStarted()) {
+        if (desktop.Refusal())
+            throw UsageError(*desktop.Refusal());
+        return Fail("the print command is not offered for '" + record.Name() + "'");
+    }
+
+    QCoreApplication::processEvents();
+    CQtPrintPictures pictures(frame ? frame->View() : nullptr, SubpoenaFormPath());
+    PrintJobPages pages(document, pictures);
+    PrintLayout layout;
+    if (pages.PageCount(layout) == 0)
+        return Fail("'" + record.Name() + "' has none of the chosen frames to print");
+    const int printed = WritePdfJob(out, arguments.Has("--landscape"), pages, layout);
+    if (printed == 0)
+        return Fail(out + ": cannot write the PDF");
+    PrintFields({"pages", std::to_string(printed)});
+    return ExitSuccess;
+}
