@@ -3,7 +3,7 @@
 #include "platform/CUprightPicture.h"
 
 #include <QFontMetrics>
-#include <QPagedPaintDevice>
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
@@ -43,7 +43,7 @@ qreal TurnAngle(TextTurn turn)
 
 }  // namespace
 
-CQtPageCanvas::CQtPageCanvas(QPainter& painter, const QPagedPaintDevice& device)
+CQtPageCanvas::CQtPageCanvas(QPainter& painter, const QPaintDevice& device)
     : m_painter(painter), m_device(device), m_font(PrintFont(device))
 {
     m_painter.setFont(m_font);
