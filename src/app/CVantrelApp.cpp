@@ -105,6 +105,7 @@ void CVantrelApp::CreateDocumentAndWindows()
     m_document->OnNewDocument();
     AttachCommands();
     m_frame = std::make_unique<CMainFrame>(*m_document, m_recentFiles);
+    m_frame->View()->SetPrintSetup(&Printer(), QString::fromStdString(m_subpoenaBitmapPath));
     m_services.SetFrame(m_frame.get());
 }
 

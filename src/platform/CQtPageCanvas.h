@@ -4,17 +4,17 @@
 
 #include <QFont>
 
-class QPagedPaintDevice;
+class QPaintDevice;
 class QPainter;
 
-// The page canvas of a printer, the print preview and a PDF file: 8-point
-// Tahoma at the device's resolution, lines turned by rotating the painter,
-// pictures scaled smoothly and kept lossless (a printed frame is evidence
-// and must never be compressed with loss).
+// The page canvas of a printer, the print preview and a PDF file (and of any
+// picture, for the tests): 8-point Tahoma at the device's resolution, lines
+// turned by rotating the painter, pictures scaled smoothly and kept lossless
+// (a printed frame is evidence and must never be compressed with loss).
 class CQtPageCanvas final : public PageCanvas {
 public:
     // painter is active on device for as long as the canvas is used.
-    CQtPageCanvas(QPainter& painter, const QPagedPaintDevice& device);
+    CQtPageCanvas(QPainter& painter, const QPaintDevice& device);
 
     PageMetrics Metrics() const override;
     PageExtent TextExtent(TextTurn turn, const std::string& text) override;
@@ -26,6 +26,6 @@ public:
 
 private:
     QPainter& m_painter;
-    const QPagedPaintDevice& m_device;
+    const QPaintDevice& m_device;
     QFont m_font;
 };

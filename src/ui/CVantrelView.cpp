@@ -2,11 +2,16 @@
 
 #include "document/CVantrelDoc.h"
 #include "document/UpdateHints.h"
-#include "platform/ShowMessageBox.h"
+#include "platform/CQtPrintPictures.h"
+#include "platform/PrintOnDevice.h"
+#include "printing/PrintJobPages.h"
 #include "ui/CRecordDirectoryPane.h"
 #include "ui/CSlidePane.h"
 #include "views/CCfaImagePane.h"
 #include "views/CThumbPane.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 #include <algorithm>
 
@@ -103,10 +108,26 @@ void CVantrelView::StartPrintPreview()
     QMetaObject::invokeMethod(this, [this] { OnFilePrintPreview(); }, Qt::QueuedConnection);
 }
 
-// Printing is not part of the program yet; a print command says so rather
-// than doing nothing.
+// Every job opens in the preview; the officer prints from there, on a
+// printer or into the platform's PDF file.
+void CVantrelView::SetPrintSetup(QPrinter* printer, const QString& subpoenaFormPath)
+{
+    m_printer = printer;
+    m_subpoenaFormPath = subpoenaFormPath;
+}
+
 void CVantrelView::OnFilePrintPreview()
 {
-    ShowMessageBox(window(), QStringLiteral("Printing is not available in this version."),
-                   QMessageBox::Information);
+    QPrinter fallback(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(m_printer ? m_printer : &fallback, window());
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintJobOn(*printer); });
+    preview.exec();
+}
+
+void CVantrelView::PrintJobOn(QPrinter& printer)
+{
+    CQtPrintPictures pictures(this, m_subpoenaFormPath);
+    PrintJobPages pages(m_document, pictures);
+    const bool range = printer.printRange() == QPrinter::PageRange;
+    PrintOnDevice(printer, pages, m_printLayout, range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
 }

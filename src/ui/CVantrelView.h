@@ -2,7 +2,9 @@
 
 #include "document/CReviewView.h"
 #include "document/PrintPreview.h"
+#include "printing/PrintLayout.h"
 
+#include <QString>
 #include <QWidget>
 
 class CCfaImagePane;
@@ -11,6 +13,7 @@ class CRecordDirectoryPane;
 class CSlidePane;
 class CThumbPane;
 class CVantrelDoc;
+class QPrinter;
 
 // The main view: a container of the four working panes that places them by
 // the display mode, and where print jobs open their preview. It draws nothing
@@ -37,6 +40,14 @@ public:
     // view is gone by then.
     void StartPrintPreview() override;
 
+    // The application's printer, as its page setup left it (jobs use a
+    // default one without it), and the bitmap that subpoena pages show beside
+    // the captured view.
+    void SetPrintSetup(QPrinter* printer, const QString& subpoenaFormPath);
+    // Draws the print request's pages on printer, within its page range
+    // when it has one; the preview's road to its pages.
+    void PrintJobOn(QPrinter& printer);
+
     CSlidePane* SlidePane() const { return m_slidePane; }
     CRecordDirectoryPane* RecordsPane() const { return m_recordsPane; }
     CThumbPane* ThumbPane() const { return m_thumbPane; }
@@ -54,4 +65,9 @@ private:
     CCfaImagePane* m_imagePane = nullptr;
     CRecordDirectoryPane* m_recordsPane = nullptr;
     CThumbPane* m_thumbPane = nullptr;
+    // Kept from one job to the next; a page count before the first job
+    // counts 73 lines to a page.
+    PrintLayout m_printLayout;
+    QPrinter* m_printer = nullptr;
+    QString m_subpoenaFormPath;
 };
