@@ -22,7 +22,7 @@ TEST(CommandLineTest, UsageGoesToStandardErrorUnlessAskedFor)
     const ToolResult help = RunTool({"--help"});
     EXPECT_EQ(help.Status, 0);
     for (const char* command : {"record", "render", "list", "export", "confirm", "reject", "note", "settings",
-                                "codenotes", "demo"})
+                                "codenotes", "demo", "print"})
         EXPECT_NE(help.Out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
 }
 
@@ -38,7 +38,7 @@ TEST(CommandLineTest, BadArgumentsAreUsageErrors)
         {"note", "name", "abc"}, {"note", "name", "5", "--delete"}, {"confirm", "name", "--state", "1"},
         {"note", "name", "--state", "rejected"}, {"export"},
         {"settings", "--site", "00:11:22:33:44"}, {"codenotes", "--set", "x=text"}, {"demo", "dir", "--records", "0"},
-        {"demo", "dir", "--seed", "-1"},
+        {"demo", "dir", "--seed", "-1"}, {"print", "name"}, {"print", "name", "out.pdf", "--general"},
     };
     for (const auto& arguments : cases) {
         const ToolResult result = RunTool(arguments);

@@ -1,0 +1,157 @@
+#include "RecordTreeWriter.h"
+#include "ReviewRecordWriter.h"
+#include "TempDir.h"
+#include "ToolProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string Full = testsupport::RecordName(2006, 3, 1, 12, 0, 0);
+const std::string MiddleOnly = testsupport::RecordName(2006, 3, 2, 12, 0, 0);
+
+// "/Type /Page" opens each page object of the file; "/Type /Pages" is their tree.
+int PdfPageCount(const std::string& pdf)
+{
+    int count = 0;
+    const std::string mark = "/Type /Page";
+    for (std::size_t at = pdf.find(mark); at != std::string::npos; at = pdf.find(mark, at + 1))
+        count += pdf.compare(at, mark.size() + 1, mark + "s") != 0;
+    return count;
+}
+
+std::vector<std::string> FilesIn(const std::string& directory)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// A record with every kind of frame (seven general-view frames, three left and
+// two right), and one with two middle-lane frames only.
+class PrintCommandTest : public ::testing::Test {
+protected:
+    testsupport::TempDir temp;
+    std::string root = temp.MakeDir("root");
+    std::string outDirectory = temp.MakeDir("out");
+    std::string out = outDirectory + "job.pdf";
+
+    void SetUp() override
+    {
+        testsupport::WriteReviewRecord(root, {Full, 7, {3, 0, 2}, "2006-03-01 12:00:03.250", ""});
+        testsupport::WriteReviewRecord(root, {MiddleOnly, 0, {0, 2, 0}, "", ""});
+    }
+
+    ToolResult Print(const std::string& record, const std::vector<std::string>& options,
+                     const std::string& path) const
+    {
+        std::vector<std::string> arguments = {"print", record, path, "--root", root};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        return RunTool(arguments, temp.Path());
+    }
+};
+
+TEST_F(PrintCommandTest, PrintsThePagesOfTheChoice)
+{
+    struct Case {
+        std::vector<std::string> Options;
+        int Pages;
+    };
+    const std::vector<Case> cases = {
+        {{"--general", "all"}, 4},  // two frames to a page
+        {{"--general", "3-7"}, 3},
+        {{"--general", "2"}, 1},
+        {{"--general", "selected"}, 1},
+        {{"--detailed", "selected"}, 1},
+        {{"--detailed", "all"}, 5},
+        {{"--detailed", "left:2-3,3:1-2"}, 4},
+        {{"--detailed", "right:2", "--landscape"}, 1},
+        {{"--records-list"}, 1},
+        {{"--subpoena"}, 1},
+        {{"--subpoena", "--general", "all", "--detailed", "1:1-3", "--records-list"}, 9},
+        {{"--screen", "--correction", "1", "--gamma"}, 1},
+    };
+    for (const Case& c : cases) {
+        const std::string label = ::testing::PrintToString(c.Options);
+        const ToolResult result = Print(Full, c.Options, out);
+        EXPECT_EQ(result.Status, 0) << label << result.Err;
+        EXPECT_EQ(result.Err, "") << label;
+        EXPECT_EQ(result.Out, "pages\t" + std::to_string(c.Pages) + "\n") << label;
+        const std::string pdf = testsupport::ReadFile(out);
+        EXPECT_EQ(pdf.substr(0, 5), "%PDF-") << label;
+        EXPECT_EQ(PdfPageCount(pdf), c.Pages) << label;
+    }
+    EXPECT_EQ(FilesIn(outDirectory), std::vector<std::string>{"job.pdf"});
+}
+
+// Every refusal is a usage error of one line before the usage, and the file
+// that was there stays as it was, with nothing left beside it.
+TEST_F(PrintCommandTest, RefusedChoicesAreUsageErrorsThatWriteNothing)
+{
+    struct Case {
+        std::string Record;
+        std::vector<std::string> Options;
+        std::string Message;
+    };
+    const std::vector<Case> cases = {
+        {Full, {}, "nothing to print: choose --general, --detailed, --records-list, --subpoena or --screen"},
+        {Full, {"--general", "none", "--detailed", "none"},
+         "nothing to print: choose --general, --detailed, --records-list, --subpoena or --screen"},
+        {Full, {"--general", "some"}, "--general must be none, selected, FROM-TO or all: 'some'"},
+        {Full, {"--general", "3-x"}, "--general TO must be a whole number from 0 to 2147483647: 'x'"},
+        {Full, {"--detailed", "left"}, "--detailed must be none, selected, LANE:FROM-TO,... or all: 'left'"},
+        {Full, {"--detailed", "left:1-2,"}, "--detailed must be none, selected, LANE:FROM-TO,... or all: ''"},
+        {Full, {"--detailed", "up:1-2"}, "--detailed LANE must be left, middle, right or 1 to 3: 'up'"},
+        {Full, {"--detailed", "left:1-2,1:3"}, "--detailed names the left lane twice"},
+        {Full, {"--screen", "--general", "all"}, "--screen prints the screen page alone"},
+        {Full, {"--screen", "--subpoena"}, "--screen prints the screen page alone"},
+        {Full, {"--records-list", "--correction", "day"}, "--correction must be a whole number from 0 to 3: 'day'"},
+        // The print selection's own range checks, in its words.
+        {Full, {"--general", "5-9"},
+         "Error in the choice for the general view. The frame number may be between 1 and 7."},
+        {Full, {"--general", "0-1"},
+         "Error in the choice for the general view. The frame number may be between 1 and 7."},
+        {Full, {"--detailed", "left:1-3,right:2-1"},
+         "Error in the choice for the right lane. The frame number may be between 1 and 2."},
+        // What the dialog does not offer for the record.
+        {MiddleOnly, {"--general", "all"}, "--general all is not offered for this record"},
+        {MiddleOnly, {"--detailed", "left:1"}, "--detailed: the record has no frames in the left lane"},
+    };
+    testsupport::WriteFile(out, "old");
+    for (const Case& c : cases) {
+        const std::string label = ::testing::PrintToString(c.Options);
+        const ToolResult result = Print(c.Record, c.Options, out);
+        EXPECT_EQ(result.Status, 2) << label;
+        EXPECT_EQ(result.Out, "") << label;
+        EXPECT_TRUE(StartsWith(result.Err, "vantrel-tool print: " + c.Message + "\nusage: vantrel-tool print NAME "))
+            << label << result.Err;
+        EXPECT_EQ(testsupport::ReadFile(out), "old") << label;
+    }
+    EXPECT_EQ(FilesIn(outDirectory), std::vector<std::string>{"job.pdf"});
+}
+
+TEST_F(PrintCommandTest, FailuresEndWithOneLineAndNoFile)
+{
+    const ToolResult unknown = Print("2006-03-09 12-00-00", {"--general", "all"}, out);
+    EXPECT_EQ(unknown.Status, 1);
+    EXPECT_EQ(unknown.Err, "vantrel-tool: no record named '2006-03-09 12-00-00'\n");
+
+    // A folder that is not there, and a folder in the file's place.
+    std::string taken = temp.MakeDir("out/taken.pdf");
+    taken.pop_back();
+    for (const std::string& path : {outDirectory + "missing/job.pdf", taken}) {
+        const ToolResult result = Print(Full, {"--detailed", "all"}, path);
+        EXPECT_EQ(result.Status, 1) << path;
+        EXPECT_EQ(result.Out, "") << path;
+        EXPECT_EQ(result.Err, "vantrel-tool: " + path + ": cannot write the PDF\n") << path;
+    }
+    EXPECT_EQ(FilesIn(outDirectory), std::vector<std::string>{"taken.pdf"});
+    EXPECT_FALSE(testsupport::Exists(out));
+}
+
+}  // namespace
