@@ -91,7 +91,6 @@ int PrintCommand::Run(const CommandLine& arguments, ToolEnvironment& environment
     const RecordNameArgument record(arguments);
     const PrintChoices choices(arguments);
     const std::optional<int> correction = CorrectionCommand(arguments);
-    const std::string& out = arguments.Positionals()[1];
     const auto found = environment.OpenRecords();
     const int row = record.Select(*found);
     if (row < 0)
@@ -116,18 +115,31 @@ int PrintCommand::Run(const CommandLine& arguments, ToolEnvironment& environment
         document.OnCommand(*correction);
     if (arguments.Has("--gamma"))
         document.OnCommand(ID_GAMMA);
-    if (!document.OnCommand(choices.Command()) || !desktop.JobStarted()) {
-        if (desktop.Refusal())
-            throw UsageError(*desktop.Refusal());
+    if (!StartJob(document, desktop, choices))
         return Fail("the print command is not offered for '" + record.Name() + "'");
-    }
+    return WriteJob(document, frame ? frame->View() : nullptr, record.Name(), arguments);
+}
 
+bool PrintCommand::StartJob(CVantrelDoc& document, const PrintDesktop& desktop, const PrintChoices& choices)
+{
+    if (document.OnCommand(choices.Command()) && desktop.JobStarted())
+        return true;
+    if (desktop.Refusal())
+        throw UsageError(*desktop.Refusal());
+    return false;
+}
+
+int PrintCommand::WriteJob(CVantrelDoc& document, QWidget* mainView, const std::string& name,
+                           const CommandLine& arguments)
+{
+    // The panes take in the record before the main view is captured.
     QCoreApplication::processEvents();
-    CQtPrintPictures pictures(frame ? frame->View() : nullptr, SubpoenaFormPath());
+    CQtPrintPictures pictures(mainView, SubpoenaFormPath());
     PrintJobPages pages(document, pictures);
     PrintLayout layout;
     if (pages.PageCount(layout) == 0)
-        return Fail("'" + record.Name() + "' has none of the chosen frames to print");
+        return Fail("'" + name + "' has none of the chosen frames to print");
+    const std::string& out = arguments.Positionals()[1];
     const int printed = WritePdfJob(out, arguments.Has("--landscape"), pages, layout);
     if (printed == 0)
         return Fail(out + ": cannot write the PDF");

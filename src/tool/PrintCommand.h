@@ -2,6 +2,11 @@
 
 #include "tool/ToolCommand.h"
 
+class CVantrelDoc;
+class PrintChoices;
+class PrintDesktop;
+class QWidget;
+
 // `print NAME OUT.pdf`: the record's print job as the window prints it,
 // chosen with the options as in the print selection dialog, written as a PDF
 // of A4 pages.
@@ -13,4 +18,11 @@ public:
     int MinPositionals() const override { return 2; }
     int MaxPositionals() const override { return 2; }
     int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;
+
+private:
+    // The command an officer would give; false when the document does not
+    // offer it. Throws UsageError for a print selection it refused.
+    static bool StartJob(CVantrelDoc& document, const PrintDesktop& desktop, const PrintChoices& choices);
+    static int WriteJob(CVantrelDoc& document, QWidget* mainView, const std::string& name,
+                        const CommandLine& arguments);
 };
