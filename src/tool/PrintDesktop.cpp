@@ -14,10 +14,8 @@ bool PrintDesktop::RunPrintSelection(PrintSelectionForm& form)
     return !refusal_;
 }
 
-void PrintDesktop::ShowMessage(const std::string& text, MessageIcon icon)
+void PrintDesktop::ShowMessage(const std::string& text, MessageIcon)
 {
-    if (icon == MessageIcon::Information)
-        return;
     std::string line = text;
     std::replace(line.begin(), line.end(), '\n', ' ');
     Fail(line);

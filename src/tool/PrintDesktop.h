@@ -24,6 +24,7 @@ public:
 
     bool RunPrintSelection(PrintSelectionForm& form) override;
     bool AskYesNo(const std::string&) override { return false; }
+    // On standard error, as one line.
     void ShowMessage(const std::string& text, MessageIcon icon) override;
     std::optional<std::string> AskSavePath(const SaveFileRequest&) override { return std::nullopt; }
     bool RunRecordInformation(RecordInformation&) override { return false; }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,25 @@ TEST_F(PrintCommandTest, PrintsThePagesOfTheChoice)
         EXPECT_EQ(PdfPageCount(pdf), c.Pages) << label;
     }
     EXPECT_EQ(FilesIn(outDirectory), std::vector<std::string>{"job.pdf"});
+}
+
+// The detailed view's colour correction and gamma, set by their menu
+// commands, reach the lane frame printed; the file holds nothing else that
+// changes from one run to the next but its creation time.
+TEST_F(PrintCommandTest, ColourCorrectionAndGammaReachTheLaneFramePage)
+{
+    const auto printed = [this](std::vector<std::string> options) {
+        options.insert(options.end(), {"--detailed", "selected"});
+        EXPECT_EQ(Print(Full, options, out).Status, 0);
+        return std::regex_replace(testsupport::ReadFile(out), std::regex("/CreationDate \\([^)]*\\)"), "");
+    };
+    // Automatic correction takes the day gains for these bright frames.
+    const std::string automatic = printed({});
+    EXPECT_TRUE(printed({"--correction", "3"}) == automatic);
+    EXPECT_TRUE(printed({"--correction", "1"}) == automatic);
+    for (const auto& options :
+         std::vector<std::vector<std::string>>{{"--correction", "0"}, {"--correction", "2"}, {"--gamma"}})
+        EXPECT_TRUE(printed(options) != automatic) << options.back();
 }
 
 // Every refusal is a usage error of one line before the usage, and the file
