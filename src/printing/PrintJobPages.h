@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/PrintPageWalk.h"
+
 class CVantrelDoc;
 class PageCanvas;
 class PrintPictures;
@@ -18,6 +20,8 @@ public:
     void PrintPage(PageCanvas& canvas, const PrintLayout& layout, int page);
 
 private:
+    PrintPageWalk Walk(const PrintLayout& layout) const;
+
     CVantrelDoc& document_;
     PrintPictures& pictures_;
 };

@@ -19,6 +19,10 @@ struct PrintLayout {
     // The start of a job on canvas: margins, cell and lines from its page and
     // its fonts.
     void Begin(PageCanvas& canvas);
+
+    // The pages of a print rectangle higher than wide stack what a wider one
+    // puts side by side.
+    bool PortraitPrintRect() const { return PrintRect.Height() > PrintRect.Width(); }
 };
 
 // n millimetres across and down a page in its pixels, rounded down.
