@@ -120,6 +120,8 @@ void CVantrelView::OnFilePrintPreview()
 {
     QPrinter fallback(QPrinter::HighResolution);
     QPrintPreviewDialog preview(m_printer ? m_printer : &fallback, window());
+    // Over the main window, as large as it is: pages are read, not glanced at.
+    preview.setGeometry(window()->geometry());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintJobOn(*printer); });
     preview.exec();
 }
