@@ -2,7 +2,9 @@
 // (A4 at 300 dots per inch, through the one road of preview and printer).
 // Twenty detailed-view pages are set against rendering their twenty frames
 // alone: a page may add little to the decoding it cannot do without (target
-// at most twice). The records-list pages of a list of 100,000 rows are set
+// at most twice). A third peer puts the same number of pages with one
+// picture of a frame's size, already decoded and upright, into the PDF: the
+// floor that the lossless pictures of the pages cannot go below. The records-list pages of a list of 100,000 rows are set
 // against writing the same rows as the records listing, the other way the
 // list leaves the program. The PDF goes into memory, the listing to a file.
 
@@ -19,12 +21,14 @@
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"
 #include "platform/CQtPrintPictures.h"
+#include "platform/CUprightPicture.h"
 #include "platform/PrintOnDevice.h"
 #include "printing/PrintJobPages.h"
 #include "printing/PrintLayout.h"
 #include "records/RecordsListing.h"
 
 #include <QBuffer>
+#include <QPainter>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -53,6 +57,8 @@ struct Fixture : bench::ReviewBenchFixture {
     void Choose(const std::function<void(PrintSelectionForm&)>& script);
     // The job of the print request into a PDF in memory; the pages printed.
     int PrintToPdf();
+    // As PrintToPdf, with each page drawn by draw.
+    static void WritePdf(const std::function<void(QPdfWriter&)>& draw);
 
     Sizes sizes;
     std::vector<std::string> framePaths;
@@ -95,13 +101,20 @@ void Fixture::Choose(const std::function<void(PrintSelectionForm&)>& script)
 
 int Fixture::PrintToPdf()
 {
+    int printed = 0;
+    WritePdf([this, &printed](QPdfWriter& writer) { printed = PrintOnDevice(writer, pages, layout, 1, 0); });
+    return printed;
+}
+
+void Fixture::WritePdf(const std::function<void(QPdfWriter&)>& draw)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setResolution(300);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    return PrintOnDevice(writer, pages, layout, 1, 0);
+    draw(writer);
 }
 
 std::unique_ptr<Fixture> fixture;
@@ -145,6 +158,34 @@ void BenchRenderLaneFrames(benchmark::State& state)
         state.SkipWithError("a frame did not render");
 }
 
+// The floor: one decoded, upright frame drawn losslessly on as many pages,
+// without decoding, turning or captions.
+void BenchPdfPicturesOnly(benchmark::State& state)
+{
+    CCfaImage frame;
+    LaneRendering how;
+    how.AutoWindow = true;
+    CDibImage picture;
+    RenderLaneFrame(frame, fixture->framePaths.front(), how, picture);
+    CUprightPicture upright;
+    upright.CopyFrom(picture);
+    const int count = fixture->sizes.LaneFrames;
+    for (auto _ : state) {
+        Fixture::WritePdf([&](QPdfWriter& writer) {
+            QPainter painter(&writer);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.setRenderHint(QPainter::LosslessImageRendering);
+            for (int page = 0; page < count; ++page) {
+                if (page > 0)
+                    writer.newPage();
+                painter.drawImage(QRect(240, 600, 2100, 2800), upright.Image());
+            }
+        });
+    }
+    if (upright.Image().isNull())
+        state.SkipWithError("no picture was rendered");
+}
+
 void BenchPdfRecordsList(benchmark::State& state)
 {
     fixture->Choose([](PrintSelectionForm& form) { form.SetPrintRecordsList(true); });
@@ -174,6 +215,7 @@ void bench::RegisterBenchmarks(bool smoke)
     std::atexit([] { fixture.reset(); });
     bench::AddTimed("PdfDetailedPages", BenchPdfDetailedPages, smoke);
     bench::AddTimed("RenderLaneFrames", BenchRenderLaneFrames, smoke);
+    bench::AddTimed("PdfPicturesOnly", BenchPdfPicturesOnly, smoke);
     bench::AddTimed("PdfRecordsList", BenchPdfRecordsList, smoke);
     bench::AddTimed("TextRecordsListing", BenchTextRecordsListing, smoke);
 }
@@ -182,6 +224,8 @@ void bench::ReportRatios(const bench::Times& times)
 {
     bench::PrintRatio(times, "20 detailed-view pages into a PDF against rendering their 20 frames (target <= 2)",
                       "PdfDetailedPages", "RenderLaneFrames");
+    bench::PrintRatio(times, "20 detailed-view pages into a PDF against 20 pages of one lossless picture alone",
+                      "PdfDetailedPages", "PdfPicturesOnly");
     bench::PrintRatio(times, "records list of 100000 rows into a PDF against the records listing as text",
                       "PdfRecordsList", "TextRecordsListing");
 }
