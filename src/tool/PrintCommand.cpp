@@ -19,10 +19,14 @@
 #include "tool/UsageError.h"
 #include "ui/CMainFrame.h"
 #include "ui/CVantrelView.h"
+#include "views/CThumbPane.h"
+#include "views/CThumbView.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -60,6 +64,24 @@ std::unique_ptr<CMainFrame> MainWindow(CVantrelDoc& document, const CRecentFileL
 QString SubpoenaFormPath()
 {
     return QString::fromStdString((std::filesystem::current_path() / CVantrelApp::SubpoenaFileName).string());
+}
+
+bool AllLoaded(const ThumbnailLoader::LaneSnapshot& lane)
+{
+    const auto shown = lane.Pictures.begin() + std::min(lane.Count, ThumbnailLoader::SlotCount);
+    return std::all_of(lane.Pictures.begin(), shown, [](const auto& picture) { return picture != nullptr; });
+}
+
+// The main view as the officer sees it once the record has settled: the
+// thumbnails of the lane shown load in the background after it opened.
+void SettleMainView(const CVantrelView& view, int lane)
+{
+    const ThumbnailLoader& loader = view.ThumbPane()->View().Loader();
+    const auto deadline = std::chrono::steady_clock::now() + ThumbnailLoader::StopWait;
+    while (!AllLoaded(loader.Lane(lane)) && std::chrono::steady_clock::now() < deadline)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    // The last thumbnails' announcements reach their cells.
+    QCoreApplication::processEvents();
 }
 
 // The document's own scan must have put the named record on the row found.
@@ -129,11 +151,11 @@ bool PrintCommand::StartJob(CVantrelDoc& document, const PrintDesktop& desktop, 
     return false;
 }
 
-int PrintCommand::WriteJob(CVantrelDoc& document, QWidget* mainView, const std::string& name,
+int PrintCommand::WriteJob(CVantrelDoc& document, CVantrelView* mainView, const std::string& name,
                            const CommandLine& arguments)
 {
-    // The panes take in the record before the main view is captured.
-    QCoreApplication::processEvents();
+    if (mainView)
+        SettleMainView(*mainView, document.CurrentLane());
     CQtPrintPictures pictures(mainView, SubpoenaFormPath());
     PrintJobPages pages(document, pictures);
     PrintLayout layout;

@@ -3,9 +3,9 @@
 #include "tool/ToolCommand.h"
 
 class CVantrelDoc;
+class CVantrelView;
 class PrintChoices;
 class PrintDesktop;
-class QWidget;
 
 // `print NAME OUT.pdf`: the record's print job as the window prints it,
 // chosen with the options as in the print selection dialog, written as a PDF
@@ -23,6 +23,6 @@ private:
     // The command an officer would give; false when the document does not
     // offer it. Throws UsageError for a print selection it refused.
     static bool StartJob(CVantrelDoc& document, const PrintDesktop& desktop, const PrintChoices& choices);
-    static int WriteJob(CVantrelDoc& document, QWidget* mainView, const std::string& name,
+    static int WriteJob(CVantrelDoc& document, CVantrelView* mainView, const std::string& name,
                         const CommandLine& arguments);
 };
