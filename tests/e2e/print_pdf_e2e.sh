@@ -5,7 +5,7 @@
 # puts it, with the left margin left white.
 #   print_pdf_e2e.sh VANTREL_TOOL
 set -uo pipefail
-tool=$1
+tool=$(realpath "$1")
 . "$(dirname "$0")/e2e_session.sh"
 e2e_require pdfinfo pdftotext pdftoppm convert
 e2e_install_demo "$tool"
