@@ -20,6 +20,7 @@
 #include "document/RenderLaneFrame.h"
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"
+#include "imaging/RotateImage90.h"
 #include "platform/CQtPrintPictures.h"
 #include "platform/CUprightPicture.h"
 #include "platform/PrintOnDevice.h"
@@ -135,16 +136,22 @@ void BenchPdfDetailedPages(benchmark::State& state)
         state.SkipWithError("the job did not print one page for each frame");
 }
 
-// The peer: the same frames decoded with the same colour correction, gamma
-// and automatic display range, and nothing else.
-void BenchRenderLaneFrames(benchmark::State& state)
+// A frame decoded with the colour correction, gamma and cuts of the
+// document's, as the printed pages decode theirs.
+void SetUpAsTheDocument(CCfaImage& frame)
 {
     const CCfaImage& shown = fixture->document.FrameImage();
-    CCfaImage frame;
     frame.Correction = shown.Correction;
     frame.Gamma = shown.Gamma;
     frame.HighCut = shown.HighCut;
     frame.LowCut = shown.LowCut;
+}
+
+// The peer: the same frames decoded with the automatic display range, and nothing else.
+void BenchRenderLaneFrames(benchmark::State& state)
+{
+    CCfaImage frame;
+    SetUpAsTheDocument(frame);
     LaneRendering how;
     how.AutoWindow = true;
     CDibImage picture;
@@ -158,19 +165,22 @@ void BenchRenderLaneFrames(benchmark::State& state)
         state.SkipWithError("a frame did not render");
 }
 
-// The floor: the same frames, decoded and upright beforehand, drawn
-// losslessly one to a page, without turning or captions. Each is a picture
-// of its own, as the PDF stores a picture it was given before only once.
+// The floor: the same pictures as the pages', decoded, turned to stand on a
+// portrait page and copied upright beforehand, drawn losslessly one to a
+// page without captions. Each is a picture of its own, as the PDF stores a
+// picture it was given before only once.
 void BenchPdfPicturesOnly(benchmark::State& state)
 {
     CCfaImage frame;
+    SetUpAsTheDocument(frame);
     LaneRendering how;
     how.AutoWindow = true;
     std::vector<CUprightPicture> uprights(fixture->framePaths.size());
     for (std::size_t index = 0; index < uprights.size(); ++index) {
         CDibImage picture;
         RenderLaneFrame(frame, fixture->framePaths[index], how, picture);
-        uprights[index].CopyFrom(picture);
+        if (const auto turned = RotateImage90(picture, RotateCounterClockwise))
+            uprights[index].CopyFrom(*turned);
     }
     for (auto _ : state) {
         Fixture::WritePdf([&uprights](QPdfWriter& writer) {
