@@ -50,6 +50,36 @@ TEST(CommandLineTest, BadArgumentsAreUsageErrors)
     }
 }
 
+// A whole number is all of the text: a trailing letter, a fraction, a space
+// or nothing at all is a usage error for every option and argument that takes
+// one, however the parser reads the digits before it.
+TEST(CommandLineTest, WholeNumbersAreRefusedWithAnythingAfterTheirDigits)
+{
+    const std::vector<std::vector<std::string>> forms = {
+        {"list", "--mask", "@"},
+        {"render", "in.cfa", "out.ppm", "--correction", "@"},
+        {"render", "in.cfa", "out.ppm", "--filter", "@"},
+        {"render", "in.cfa", "out.ppm", "--window", "@:4000"},
+        {"render", "in.cfa", "out.ppm", "--window", "10:@"},
+        {"note", "name", "@"},
+        {"codenotes", "--set", "@=text"},
+        {"demo", "dir", "--records", "@"},
+        {"demo", "dir", "--seed", "@"},
+        {"print", "name", "out.pdf", "--general", "1-@"},
+        {"print", "name", "out.pdf", "--correction", "@"},
+    };
+    for (const auto& form : forms)
+        for (const std::string bad : {"7x", "1.5", "7 ", ""}) {
+            std::vector<std::string> arguments = form;
+            for (std::string& argument : arguments)
+                if (const auto at = argument.find('@'); at != std::string::npos)
+                    argument.replace(at, 1, bad);
+            const ToolResult result = RunTool(arguments);
+            EXPECT_EQ(result.Status, 2) << form[0] << " " << form[form.size() - 2] << " '" << bad << "'";
+            EXPECT_EQ(result.Out, "") << form[0] << " '" << bad << "'";
+        }
+}
+
 // Input that cannot be read and output that cannot be written end with
 // status 1 and one message, and leave no picture behind.
 TEST(CommandLineTest, UnreadableInputAndUnwritableOutputFail)

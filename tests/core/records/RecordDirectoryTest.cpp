@@ -23,7 +23,9 @@ TEST_F(RecordDirectoryTest, ScanFindsTheRecordDirectoriesAndFiltersThemByStateAn
     ScopedTimeZone sofia("Europe/Sofia");  // +2: local dates differ from UTC ones before 02:00
     for (const auto& [directory, name] :
          {std::pair{root, "2006-01-02 00:30:00"}, {root, "2006-01-03 00:00:00"}, {confirmed, "2006-01-02 23:59:59"},
-          {rejected, "2006-01-02 12:00:00"}, {rejected, "2006-01-01 23:59:59"}, {root, "2006-ab-02 10:00:00"}})
+          {rejected, "2006-01-02 12:00:00"}, {rejected, "2006-01-01 23:59:59"}, {root, "2006-ab-02 10:00:00"},
+          // The same day of another month, and the same day and month of another year.
+          {root, "2006-02-02 10:00:00"}, {root, "2007-01-02 10:00:00"}})
         MakeRecordDirectory(directory, name);
     WriteFile(root + "2006-01-04 10:00:00", "a file");
     std::filesystem::create_directory_symlink(root + "2006-01-03 00:00:00", root + "2006-01-05 10:00:00");
@@ -33,7 +35,7 @@ TEST_F(RecordDirectoryTest, ScanFindsTheRecordDirectoriesAndFiltersThemByStateAn
     EXPECT_TRUE(records.Root == root && records.SelectedIndex == -1);
     for (const auto& [mask, visible] : std::vector<std::pair<std::int32_t, Names>>{
          {-1, {"2006-01-01 23:59:59 R", "2006-01-02 00:30:00", "2006-01-02 12:00:00 R", "2006-01-02 23:59:59 C",
-               "2006-01-03 00:00:00"}},
+               "2006-01-03 00:00:00", "2006-02-02 10:00:00", "2007-01-02 10:00:00"}},
          {1 | 4, {"2006-01-01 23:59:59 R", "2006-01-02 12:00:00 R"}},
          {2 | 4 | 8, {"2006-01-02 00:30:00", "2006-01-02 12:00:00 R", "2006-01-02 23:59:59 C"}}}) {
         records.SetFilter(mask, ParseRecordName("2006-01-02 08:30:00"));
