@@ -1,5 +1,7 @@
 #include "imaging/CCfaImage.h"
 #include "imaging/GammaCurve.h"
+#include "imaging/LevelSearch.h"
+#include "imaging/RenderTables.h"
 
 #include "CfaFileWriter.h"
 #include "PlainImaging.h"
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <array>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -240,6 +243,39 @@ TEST(ColourCorrection, WorkedExamples)
         image.SetWindow(c.low, c.high);
         EXPECT_EQ(FastRows(image, {c.mode, c.grey, c.x, c.y, 1, 1}, false), c.bgr) << c.name;
     }
+}
+
+// Worked by hand rather than by the plain reference, which shares the
+// comparison and the rounding with the code it checks.
+TEST(RenderRules, ALevelIsReachedWhenTheSamplesPassedEqualTheFraction)
+{
+    std::array<uint32_t, 4096> histogram{};
+    histogram[10] = 4;
+    histogram[20] = 4;
+    const double eighth = 1.0 / 8;
+    const struct {
+        double fraction;
+        uint16_t lowest, highest;
+    } cases[] = {
+        {0.0, 0, 4095},   // nothing needs passing: the first level of each walk
+        {0.5, 10, 20},    // met exactly: the level that brings the half
+        {0.5000001, 20, 10},
+        {1.0, 20, 10},
+        {1.5, 4095, 0},   // never reached: the walk stops at the far end
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LowestLevelReaching(histogram, eighth, c.fraction), c.lowest) << c.fraction;
+        EXPECT_EQ(HighestLevelReaching(histogram, eighth, c.fraction), c.highest) << c.fraction;
+    }
+}
+
+TEST(RenderRules, AGainProductEndingInAHalfRoundsUp)
+{
+    // Below 256 this window gives every level its own byte.
+    const std::vector<uint8_t> identity = WindowMap(0, 256, 256);
+    const std::vector<uint8_t> map = GainWindowMap(identity, 1.5, 7, 0);
+    // 0, 1.5, 3, 4.5, 6, 7.5, 9, 10.5
+    EXPECT_EQ(map, (std::vector<uint8_t>{0, 2, 3, 5, 6, 8, 9, 11}));
 }
 
 }  // namespace
