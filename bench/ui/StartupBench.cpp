@@ -11,7 +11,6 @@
 #include "ProcessMemory.h"
 #include "RecordTreeWriter.h"
 #include "ReviewBenchFixture.h"
-#include "ReviewRecordWriter.h"
 #include "TempDir.h"
 
 #include "app/CVantrelApp.h"
@@ -26,6 +25,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <clocale>
 #include <cstdlib>
@@ -79,14 +79,21 @@ bool RunProgram(std::vector<std::string> arguments)
     return spawned == 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// The records only as directories, so that writing 10,000 takes moments; the
-// first in time, which the program shows first, with its frames.
-std::string WriteLargeRoot(const std::string& root, int count)
+// The records only as directories, so that writing 10,000 takes moments;
+// before all of them in time, which the program shows first, a copy of a
+// demo record, so that both starts paint a record of the same weight.
+std::string WriteLargeRoot(const std::string& demoRecords, const std::string& root, int count)
 {
     std::filesystem::create_directories(root);
     testsupport::MakeRecordDirectories(root, count, 61);
-    std::filesystem::remove(root + "2006-03-01 00:00:00");
-    testsupport::WriteReviewRecord(root, {"2006-03-01 00:00:00", 3, {5, 2, 1}, {}, {}});
+    std::vector<std::filesystem::path> demo;
+    for (const auto& entry : std::filesystem::directory_iterator(demoRecords))
+        if (entry.is_directory() && entry.path().filename().string()[0] != '!')
+            demo.push_back(entry.path());
+    if (demo.empty())
+        std::abort();
+    std::filesystem::copy(*std::min_element(demo.begin(), demo.end()), root + "2006-02-28 00:00:00",
+                          std::filesystem::copy_options::recursive);
     return root;
 }
 
@@ -95,7 +102,8 @@ void Install(bool smoke)
     installation = std::make_unique<Installation>();
     if (!RunProgram({VANTREL_TOOL_PATH, "demo", installation->demo}))
         std::abort();
-    installation->largeRoot = WriteLargeRoot(installation->work.Path() + "large/", smoke ? SmokeRoot : LargeRoot);
+    installation->largeRoot = WriteLargeRoot(installation->demo + "records", installation->work.Path() + "large/",
+                                             smoke ? SmokeRoot : LargeRoot);
 }
 
 // Counts the detailed view's paints once a record is set up.
