@@ -38,3 +38,9 @@ std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t
     }
     return done;
 }
+
+bool ReadOnlyFile::StillHolds(std::uint64_t size) const
+{
+    struct stat status {};
+    return fd_ >= 0 && fstat(fd_, &status) == 0 && static_cast<std::uint64_t>(status.st_size) >= size;
+}

@@ -93,7 +93,8 @@ bool CCfaImage::ReadFile(const ReadOnlyFile& file)
         samples_.reset(new (std::nothrow) uint16_t[count]);
         dataSize_ = samples_ ? static_cast<uint32_t>(size) : 0;
     }
-    if (!samples_ || !ReadSamples(file, samples_.get(), count, CfaHeader::Size))
+    if (!samples_ || !ReadSamples(file, samples_.get(), count, CfaHeader::Size) ||
+        !file.StillHolds(CfaHeader::Size + size))
         return false;
     SwapToHostOrder(samples_.get(), count);
     return true;

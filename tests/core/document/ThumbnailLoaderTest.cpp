@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <thread>
 
 namespace {
 
@@ -47,6 +49,13 @@ bool SamePicture(const CDibImage& a, const CDibImage& b)
         if (std::memcmp(a.TopDownRow(row), b.TopDownRow(row), 3 * static_cast<std::size_t>(a.Width())) != 0)
             return false;
     return true;
+}
+
+// What a frame that gives no picture shows.
+bool IsBlack(const CDibImage& picture)
+{
+    return picture.Width() == 5 && picture.Height() == 5 &&
+           std::all_of(picture.Bits(), picture.Bits() + 5 * picture.Stride(), [](auto b) { return b == 0; });
 }
 
 ThumbnailJob LeftLane(Paths paths, Reload reload = Reload::Changed)
@@ -129,8 +138,7 @@ TEST_F(ThumbnailLoaderTest, LoadsTheFirstFiveFramesOfTheLoadLaneInOrder)
         for (std::size_t i = 0; i < row.order.size(); ++i) {
             const CDibImage& picture = *thumbs.Pictures[i];
             if (int(i) + 1 == row.unreadable)
-                EXPECT_TRUE(picture.Width() == 5 && picture.Height() == 5 &&
-                            std::all_of(picture.Bits(), picture.Bits() + 5 * picture.Stride(), [](auto b) { return b == 0; }));
+                EXPECT_TRUE(IsBlack(picture));
             else
                 EXPECT_TRUE(SamePicture(picture, Rendered(paths[i], row.correction, row.renderedGamma))) << i;
         }
@@ -241,6 +249,58 @@ TEST_F(ThumbnailLoaderTest, UnderTheLockTheRecordMovesAndItsThumbnailsStillLoad)
     loader.Unlock();
     RunUntilLoaded();
     ExpectRendered(after);
+}
+
+// Another officer's program cuts the lane's frame files short or deletes them
+// while the loader reads them: each slot ends with the whole picture it read
+// before the damage, or black, never half a frame; no wait outlasts the
+// damage, and a reload of the damaged files shows every slot black.
+TEST_F(ThumbnailLoaderTest, FramesCutShortOrDeletedWhileLoadingEndWholeOrBlack)
+{
+    const auto cut = [](std::uintmax_t size) {
+        return [size](const std::string& path) { std::filesystem::resize_file(path, size); };
+    };
+    const struct {
+        std::string name;
+        std::function<void(const std::string&)> damage;
+    } rows[] = {
+        {"emptied", cut(0)},
+        {"header only", cut(CfaHeader::Size)},
+        {"cut inside the samples", cut(CfaHeader::Size + 1144 * 120)},
+        {"one byte short", [](const std::string& path) {
+             std::filesystem::resize_file(path, std::filesystem::file_size(path) - 1);
+         }},
+        {"deleted", [](const std::string& path) { std::filesystem::remove(path); }},
+    };
+    loader.Start();
+    // The kernel lets a read and a cut overlap only briefly: a few rounds
+    // each give the overlap its chance.
+    for (int round = 0; round < 12; ++round) {
+        const auto& row = rows[std::size_t(round) % std::size(rows)];
+        const Paths paths = Record(row.name + std::to_string(round), {5, 0, 0});
+        std::vector<CDibImage> whole;
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            testsupport::WriteCfaFile(paths[i], testsupport::TexturedLaneFrame(1144, 240, int(i) + 1));
+            whole.push_back(Rendered(paths[i]));
+        }
+        loader.HandOver(LeftLane(paths, Reload::All));
+        std::thread other([&] {
+            for (const std::string& path : paths) {
+                row.damage(path);
+                std::this_thread::yield();
+            }
+        });
+        RunUntilLoaded();
+        other.join();
+        const ThumbnailLoader::LaneSnapshot racing = loader.Lane(1);
+        for (std::size_t i = 0; i < paths.size(); ++i)
+            EXPECT_TRUE(IsBlack(*racing.Pictures[i]) || SamePicture(*racing.Pictures[i], whole[i]))
+                << row.name << " slot " << i;
+        loader.HandOver(LeftLane(paths, Reload::All));
+        RunUntilLoaded();
+        for (std::size_t i = 0; i < paths.size(); ++i)
+            EXPECT_TRUE(IsBlack(*loader.Lane(1).Pictures[i])) << row.name << " slot " << i << " after the damage";
+    }
 }
 
 }  // namespace

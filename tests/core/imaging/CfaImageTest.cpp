@@ -1,4 +1,5 @@
 #include "imaging/CCfaImage.h"
+#include "imaging/BackgroundThread.h"
 #include "imaging/GammaCurve.h"
 #include "imaging/LevelSearch.h"
 #include "imaging/RenderTables.h"
@@ -12,8 +13,11 @@
 
 #include <array>
 #include <cstdint>
+#include <chrono>
+#include <filesystem>
 #include <random>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -177,6 +181,40 @@ TEST(FrameDecoding, BadAndTinyFiles)
     ASSERT_TRUE(image.Load(ok));
     EXPECT_FALSE(image.Read(""));
     EXPECT_EQ(image.FileName(), ok) << "an empty path changes nothing";
+}
+
+// Another process cuts the file short while it is read: the kernel may hand
+// out zeros for the bytes it cuts off, so a read that looks complete can
+// still be torn. Either no frame, or every sample as written.
+TEST(FrameDecoding, AFileCutShortWhileReadGivesNoFrameOrTheWholeOne)
+{
+    constexpr uint16_t w = 1144, h = 790;
+    std::vector<uint16_t> samples(size_t(w) * h);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = uint16_t(100 + i % 3000);
+    std::mt19937 random(7);
+    CCfaImage frame;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string path = FrameFile(w, h, samples);
+        const auto delay = std::chrono::microseconds(random() % 400);
+        std::thread cutter([&] {
+            std::this_thread::sleep_for(delay);
+            std::filesystem::resize_file(path, CfaHeader::Size + samples.size());
+        });
+        bool read = false;
+        // Read as the thumbnail loader reads: at the lowest priority, so
+        // that the cut can come in the middle of a read.
+        std::thread reader([&] {
+            RunThisThreadInTheBackground();
+            read = frame.Read(path);
+        });
+        reader.join();
+        cutter.join();
+        if (read) {
+            ASSERT_TRUE(std::equal(samples.begin(), samples.end(), frame.Samples())) << "torn at attempt " << attempt;
+        }
+        std::filesystem::remove(path);
+    }
 }
 
 TEST(FrameDecoding, WindowCarriesOverAndNarrowFramesKeepTheirRawSamples)
