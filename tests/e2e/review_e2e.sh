@@ -227,12 +227,14 @@ text_of() { note_of "$1" | sed 's/^-*[0-9]* *//'; }
 text1=$(text_of 1) text2=$(text_of 2)
 marked1=$(vtool list --notes | sed -n 1p | cut -f3) marked2=$(vtool list --notes | sed -n 2p | cut -f3)
 note_is() { [ "$(note_of "$1")" = "$2" ]; }
+before list_rows
 pick_row 0
 main_key 4
 wait_for "the key 4 did not write code 4 on the first row" note_is 1 "4${text1:+ $text1}"
 pick_row 1
 main_key 7
 wait_for "the key 7 did not write code 7 on the second row" note_is 2 "7${text2:+ $text2}"
+changes list_rows "the marked rows look as before"
 shoot marked
 described="Stopped past the line, no crossing"
 main_key alt+e
@@ -275,7 +277,8 @@ xdotool type "$pdf"
 xdotool key Return
 wait_for "the print dialog wrote no PDF" test -s "$pdf"
 wait_for "the PDF was not finished" pdfinfo "$pdf" >/dev/null 2>&1
-grep -q "^Pages: *1$" <<<"$(pdfinfo "$pdf")" || fail "the subpoena is not one page: $(pdfinfo "$pdf")"
+info=$(pdfinfo "$pdf")
+grep -q "^Pages: *1$" <<<"$info" && grep -q "Page size:.*(A4)" <<<"$info" || fail "the subpoena is not one A4 page: $info"
 sleep 0.5
 shoot printed
 preview=$(xdotool search --onlyvisible --name "^Print Preview\$" 2>/dev/null | head -1)
