@@ -14,25 +14,6 @@ e2e_install_demo "$tool"
 e2e_start_vantrel "$vantrel" "$install"
 mkdir -p "$shots"
 shoot() { sleep 1; import -window root "$shots/$1.png" || fail "no screenshot"; }
-wait_for() {  # WHAT COMMAND...: up to ten seconds for the command to succeed
-    local what=$1
-    shift
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    fail "$what"
-}
-# Without a window manager the main window gets the keyboard back from a
-# closed dialog only when it is given it.
-main_key() { xdotool windowfocus --sync "$window"; xdotool key "$@"; }
-dialog() {  # TITLE: waits for it and gives it the keyboard once it has settled
-    local id
-    id=$(e2e_wait_window "$1") || fail "no window '$1'"
-    xdotool windowfocus --sync "$id"
-    sleep 0.5
-}
-closed() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 note_reads() { [ "$(cat "$note" 2>/dev/null)" = "$1" ]; }
 
 shoot dialogs-normal
@@ -44,38 +25,38 @@ record=$(cd "$install" && "$tool" list | sed -n '2p' | cut -f3)
 note="$install/records/$record/PrivateNote.txt"
 [ -n "$record" ] && [ ! -e "$note" ] || fail "the second record is not one without a note"
 
-main_key alt+i
-dialog Vantrel
+e2e_main_key alt+i
+e2e_dialog Vantrel
 shoot dialogs-mode-question
 xdotool key alt+y
-wait_for "the mode question did not close" closed Vantrel
+e2e_wait_for "the mode question did not close" e2e_closed Vantrel
 row_y=$(e2e_row_y "$top" 1)
 row() { import -window root -crop "300x12+0+$((row_y - 4))" -depth 8 "rgb:$1" || fail "no screenshot"; }
 # Left of its icon a row is only its background, white until it is selected.
 selected() { ! import -window root -crop "1x1+3+$row_y" -depth 8 txt:- | grep -q "#FFFFFF"; }
 xdotool mousemove 60 "$row_y" click 1
-wait_for "the clicked row is not shown selected" selected
+e2e_wait_for "the clicked row is not shown selected" selected
 row "$work/row.before"
-main_key 3
-wait_for "the key 3 did not write the code 3" note_reads 3
+e2e_main_key 3
+e2e_wait_for "the key 3 did not write the code 3" note_reads 3
 shoot dialogs-marked
 row "$work/row.after"
 cmp -s "$work/row.before" "$work/row.after" && fail "the row did not change with its mark"
 
-main_key alt+e
-dialog "Private Note"
+e2e_main_key alt+e
+e2e_dialog "Private Note"
 xdotool key Tab
 xdotool type "seen twice"
 shoot dialogs-private-note
 xdotool key Return
-wait_for "Alt+E did not write the note" note_reads "3 seen twice"
+e2e_wait_for "Alt+E did not write the note" note_reads "3 seen twice"
 
-main_key alt+l
-dialog "Save As"
+e2e_main_key alt+l
+e2e_dialog "Save As"
 xdotool type listing
 shoot dialogs-save-listing
 xdotool key Return
-wait_for "Alt+L wrote no listing.txt" test -e "$install/listing.txt"
+e2e_wait_for "Alt+L wrote no listing.txt" test -e "$install/listing.txt"
 (cd "$install" && "$tool" export "$work/tool-listing.txt") || fail "vantrel-tool export failed"
 cmp "$install/listing.txt" "$work/tool-listing.txt" || fail "the saved listing differs from vantrel-tool export"
 grep -q "$(printf '\t3\tseen twice$')" "$install/listing.txt" || fail "the listing lacks the note"

@@ -22,18 +22,21 @@ e2e_cleanup() {
 trap e2e_cleanup EXIT
 
 # A display number nobody uses; Xvfb itself refuses a taken one, so try on.
+# A display counts once a client gets an answer from it: on a busy machine its
+# socket is there well before the server answers.
 e2e_start_xvfb() {
     local display
     for display in $(seq 91 140); do
         [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ] && continue
         Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
         xvfb_pid=$!
-        for _ in $(seq 50); do
-            [ -e "/tmp/.X11-unix/X$display" ] && break
+        for _ in $(seq 100); do
+            DISPLAY=":$display" xdotool getdisplaygeometry >/dev/null 2>&1 && break 2
             kill -0 "$xvfb_pid" 2>/dev/null || break
             sleep 0.1
         done
-        [ -e "/tmp/.X11-unix/X$display" ] && kill -0 "$xvfb_pid" 2>/dev/null && break
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
         xvfb_pid=""
     done
     [ -n "$xvfb_pid" ] || fail "no X display could be started"
@@ -82,3 +85,28 @@ e2e_wait_window() {  # TITLE
     done
     return 1
 }
+
+# Up to ten seconds for COMMAND to succeed; fails with WHAT otherwise.
+e2e_wait_for() {  # WHAT COMMAND...
+    local what=$1
+    shift
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    fail "$what"
+}
+
+# Without a window manager the main window gets the keyboard back from a
+# closed dialog only when it is given it.
+e2e_main_key() { xdotool windowfocus --sync "$window"; xdotool key "$@"; }
+
+# Waits for the dialog of this title and gives it the keyboard once it has settled.
+e2e_dialog() {  # TITLE
+    local id
+    id=$(e2e_wait_window "$1") || fail "no window '$1'"
+    xdotool windowfocus --sync "$id"
+    sleep 0.5
+}
+
+e2e_closed() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }

@@ -14,15 +14,6 @@ e2e_install_demo "$tool"
 e2e_start_vantrel "$vantrel" "$install"
 mkdir -p "$shots"
 shoot() { sleep 1; import -window root "$shots/$1.png" || fail "no screenshot"; }
-wait_for() {  # WHAT COMMAND...: up to ten seconds for the command to succeed
-    local what=$1
-    shift
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    fail "$what"
-}
 pdf="$work/subpoena.pdf"
 
 xdotool key ctrl+p
@@ -41,7 +32,7 @@ shoot print-dialog
 xdotool key --delay 50 alt+f ctrl+a
 xdotool type "$pdf"
 xdotool key Return
-wait_for "the print dialog wrote no PDF file" test -s "$pdf"
+e2e_wait_for "the print dialog wrote no PDF file" test -s "$pdf"
 sleep 1
 
 info=$(pdfinfo "$pdf") || fail "the PDF cannot be read: $(cat "$work/vantrel.log")"

@@ -22,26 +22,7 @@ mkdir -p "$shots"
 
 step=0
 shoot() { step=$((step + 1)); import -window root "$shots/review-$(printf %02d $step)-$1.png" || fail "no screenshot"; }
-wait_for() {  # WHAT COMMAND...: up to ten seconds for the command to succeed
-    local what=$1
-    shift
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    fail "$what"
-}
 vtool() { (cd "$install" && "$tool" "$@"); }
-# Without a window manager the main window gets the keyboard back from a
-# closed dialog only when it is given it.
-main_key() { xdotool windowfocus --sync "$window"; xdotool key "$@"; }
-dialog() {  # TITLE: waits for it and gives it the keyboard once it has settled
-    local id
-    id=$(e2e_wait_window "$1") || fail "no window '$1'"
-    xdotool windowfocus --sync "$id"
-    sleep 0.5
-}
-closed() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
 # Rectangles of the screen as raw pixels, to compare two moments; a region is
 # named by a function that prints its crop geometry.
@@ -50,13 +31,13 @@ differs() { grab "$1" "$work/$1.now"; ! cmp -s "$2" "$work/$1.now"; }
 # Waits for REGION to differ from what it was when `before REGION` ran.
 before() { grab "$1" "$work/$1.before"; }
 changes() {  # REGION WHAT
-    wait_for "$2" differs "$1" "$work/$1.before"
+    e2e_wait_for "$2" differs "$1" "$work/$1.before"
     sleep 0.3  # what is still painting
 }
 
 # The first paint, once the panes show in their places.
 laid_out() { import -window root "$work/start.png" && "$pane_check" "$work/start.png" normal >/dev/null; }
-wait_for "the panes are not where they belong" laid_out
+e2e_wait_for "the panes are not where they belong" laid_out
 top=$("$pane_check" "$work/start.png" normal | awk '$1 == "slide" { print $3 }')
 pane_x=450 pane_bottom=$((1024 - 170))
 counter() { echo "30x18+417+$((top + 344))"; }
@@ -70,7 +51,7 @@ selected() {  # ROW: left of its icon a row is only its background, white until 
 }
 pick_row() {  # ROW
     xdotool mousemove 60 "$(row_y "$1")" click 1
-    wait_for "row $1 is not shown selected" selected "$1"
+    e2e_wait_for "row $1 is not shown selected" selected "$1"
 }
 decide() {  # BUTTON: 0 Confirm, 1 Reject in the records pane's bar
     xdotool mousemove $((85 * ($1 + 1) + 40)) $((top + 365 + 1 + 11)) click 1
@@ -96,11 +77,11 @@ shoot third-record
 # 2. F5 plays the general view from its start: its frame counter moves; Shift+F5
 # stops it there.
 before counter
-main_key F5
+e2e_main_key F5
 changes counter "F5 did not move the general view's frame counter"
 grab counter "$work/counter.before"
 changes counter "the general view did not play on"
-main_key shift+F5
+e2e_main_key shift+F5
 sleep 0.3
 grab counter "$work/counter.paused"
 sleep 1.5
@@ -117,7 +98,7 @@ before caption
 lane_tab 0
 changes caption "the left lane's tab left the caption as it was"
 lane_tab 1
-wait_for "the middle lane's tab did not show its first frame again" eval '! differs caption "$work/caption.first"'
+e2e_wait_for "the middle lane's tab did not show its first frame again" eval '! differs caption "$work/caption.first"'
 before caption
 xdotool mousemove $((pane_x + 2 + 144 + 70)) $((pane_bottom + 22 + 4 + 70)) click 1
 changes caption "the second thumbnail left the caption as it was"
@@ -144,7 +125,7 @@ shoot picture-dragged
 # 5. Night colour correction (Ctrl+N), gamma (the menu's twelfth entry) and
 # emboss (its sixteenth): each repaints the picture differently.
 before picture
-main_key ctrl+n
+e2e_main_key ctrl+n
 changes picture "Ctrl+N left the picture as it was"
 shoot night
 before picture
@@ -176,15 +157,15 @@ shoot range-dragged
 # the general view shows the new name.
 site="Quay Road / Mill Lane, westbound"
 before site_bar
-main_key alt+g
+e2e_main_key alt+g
 sleep 0.5
 xdotool key i
-dialog Information
+e2e_dialog Information
 xdotool key ctrl+a
 xdotool type "$site"
 shoot information
 xdotool key Return
-wait_for "the Information dialog did not close" closed Information
+e2e_wait_for "the Information dialog did not close" e2e_closed Information
 changes site_bar "the site bar did not change with the site's name"
 shoot site-named
 
@@ -192,7 +173,7 @@ shoot site-named
 files=$(ls "$records/$third")
 before list_rows
 decide 0
-wait_for "Confirm did not move $third" test "$(where "$third")" = "!CONFIRMED/$third"
+e2e_wait_for "Confirm did not move $third" test "$(where "$third")" = "!CONFIRMED/$third"
 changes list_rows "the confirmed row looks as before"
 shoot confirmed
 
@@ -200,7 +181,7 @@ shoot confirmed
 pick_row 3
 before list_rows
 decide 1
-wait_for "Reject did not move $fourth" test "$(where "$fourth")" = "!REJECTED/$fourth"
+e2e_wait_for "Reject did not move $fourth" test "$(where "$fourth")" = "!REJECTED/$fourth"
 changes list_rows "the rejected row looks as before"
 [ "$(where "$third")" = "!CONFIRMED/$third" ] || fail "the rejection moved the confirmed record"
 shoot rejected
@@ -209,7 +190,7 @@ shoot rejected
 pick_row 2
 before list_rows
 decide 0
-wait_for "Confirm on a confirmed record did not bring $third back" test "$(where "$third")" = "$third"
+e2e_wait_for "Confirm on a confirmed record did not bring $third back" test "$(where "$third")" = "$third"
 changes list_rows "the restored row looks as confirmed"
 [ "$(ls "$records/$third")" = "$files" ] || fail "files of $third were lost on the way there and back"
 shoot decision-taken-back
@@ -217,10 +198,10 @@ shoot decision-taken-back
 # 11. Private notes (Alt+I, Yes): the list gains the notes' order; the first
 # two rows marked with the keys 4 and 7, the code 7 then described through
 # Alt+E and its "..." button.
-main_key alt+i
-dialog Vantrel
+e2e_main_key alt+i
+e2e_dialog Vantrel
 xdotool key alt+y
-wait_for "the private-notes question did not close" closed Vantrel
+e2e_wait_for "the private-notes question did not close" e2e_closed Vantrel
 sleep 0.5
 note_of() { cat "$records/$(where "$(vtool list --notes | sed -n "$1p" | cut -f3)")/PrivateNote.txt" 2>/dev/null; }
 text_of() { note_of "$1" | sed 's/^-*[0-9]* *//'; }
@@ -229,37 +210,37 @@ marked1=$(vtool list --notes | sed -n 1p | cut -f3) marked2=$(vtool list --notes
 note_is() { [ "$(note_of "$1")" = "$2" ]; }
 before list_rows
 pick_row 0
-main_key 4
-wait_for "the key 4 did not write code 4 on the first row" note_is 1 "4${text1:+ $text1}"
+e2e_main_key 4
+e2e_wait_for "the key 4 did not write code 4 on the first row" note_is 1 "4${text1:+ $text1}"
 pick_row 1
-main_key 7
-wait_for "the key 7 did not write code 7 on the second row" note_is 2 "7${text2:+ $text2}"
+e2e_main_key 7
+e2e_wait_for "the key 7 did not write code 7 on the second row" note_is 2 "7${text2:+ $text2}"
 changes list_rows "the marked rows look as before"
 shoot marked
 described="Stopped past the line, no crossing"
-main_key alt+e
-dialog "Private Note"
+e2e_main_key alt+e
+e2e_dialog "Private Note"
 xdotool key Tab Tab Tab space
-dialog "Code description"
+e2e_dialog "Code description"
 xdotool key ctrl+a
 xdotool type "$described"
 shoot code-description
 xdotool key Return
-wait_for "the code description did not close" closed "Code description"
-dialog "Private Note"
+e2e_wait_for "the code description did not close" e2e_closed "Code description"
+e2e_dialog "Private Note"
 xdotool key Return
-wait_for "the private note did not close" closed "Private Note"
+e2e_wait_for "the private note did not close" e2e_closed "Private Note"
 note_is 2 "7${text2:+ $text2}" || fail "the private note changed: $(note_of 2)"
 
 # 12. Alt+L writes the listing with both marks; the legend holds the new
 # description, which reaches the code-note file only at exit, so the listing
 # is held against vantrel-tool export's after the program has ended.
-main_key alt+l
-dialog "Save As"
+e2e_main_key alt+l
+e2e_dialog "Save As"
 xdotool type listing
 shoot save-listing
 xdotool key Return
-wait_for "Alt+L wrote no listing.txt" test -s "$install/listing.txt"
+e2e_wait_for "Alt+L wrote no listing.txt" test -s "$install/listing.txt"
 listed_code() { awk -F '\t' -v name="$1" '$2 == name { print $4 }' "$install/listing.txt"; }
 [ "$(listed_code "$marked1")" = 4 ] && [ "$(listed_code "$marked2")" = 7 ] ||
     fail "the listing lacks the marks: $(cat "$install/listing.txt")"
@@ -267,16 +248,16 @@ listed_code() { awk -F '\t' -v name="$1" '$2 == name { print $4 }' "$install/lis
 # 13. Ctrl+P: the subpoena in the preview; its print button (the toolbar's
 # last) to the PDF printer writes one page.
 pdf="$work/subpoena.pdf"
-main_key ctrl+p
-dialog "Print Preview"
+e2e_main_key ctrl+p
+e2e_dialog "Print Preview"
 shoot print-preview
 xdotool mousemove 647 19 click 1
-dialog Print
+e2e_dialog Print
 xdotool key --delay 50 alt+f ctrl+a
 xdotool type "$pdf"
 xdotool key Return
-wait_for "the print dialog wrote no PDF" test -s "$pdf"
-wait_for "the PDF was not finished" pdfinfo "$pdf" >/dev/null 2>&1
+e2e_wait_for "the print dialog wrote no PDF" test -s "$pdf"
+e2e_wait_for "the PDF was not finished" pdfinfo "$pdf" >/dev/null 2>&1
 info=$(pdfinfo "$pdf")
 grep -q "^Pages: *1$" <<<"$info" && grep -q "Page size:.*(A4)" <<<"$info" || fail "the subpoena is not one A4 page: $info"
 sleep 0.5
@@ -285,15 +266,15 @@ preview=$(xdotool search --onlyvisible --name "^Print Preview\$" 2>/dev/null | h
 if [ -n "$preview" ]; then
     xdotool windowfocus --sync "$preview"
     xdotool key Escape
-    wait_for "the print preview did not close" closed "Print Preview"
+    e2e_wait_for "the print preview did not close" e2e_closed "Print Preview"
 fi
 
 # 14. File > Exit: the program ends cleanly and writes the settings with the
 # site's new name and the code notes with the new description.
-main_key alt+f
+e2e_main_key alt+f
 sleep 0.5
 xdotool key x
-wait_for "File > Exit did not end the program" eval '! kill -0 "$app_pid" 2>/dev/null'
+e2e_wait_for "File > Exit did not end the program" eval '! kill -0 "$app_pid" 2>/dev/null'
 wait "$app_pid"
 code=$?
 app_pid=""
