@@ -1,10 +1,12 @@
 # Debian packages the project needs, and the one way it installs them.
-# Sourced by scripts/test and scripts/run.
+# Sourced by scripts/test, scripts/run and scripts/fuzz.
 
 VANTREL_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config libxml2-dev qt6-base-dev libgl-dev)
 VANTREL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev libopencv-imgproc-dev
                        xvfb xauth xdotool imagemagick poppler-utils fonts-wine)
 VANTREL_RUN_PACKAGES=(fonts-wine)
+# Only scripts/fuzz: the compiler and libFuzzer runtime of the fuzz preset.
+VANTREL_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 # Installs only what is missing, so a second run does not touch the network.
 vantrel_install() {

@@ -37,6 +37,22 @@ bool ReadLayout(std::string_view bytes, PixelLayout& layout)
     return true;
 }
 
+// Whether the pixel data fits in `room` bytes. Rows are padded to whole 32-bit
+// words; top-down files give a negative height. Rows are counted against the
+// room rather than multiplied out, since width, depth and height of a damaged
+// header together overflow even 64 bits.
+bool PixelBytesFit(const PixelLayout& layout, std::int64_t room)
+{
+    if (room < 0)
+        return false;
+    const bool rows = layout.Compression == Uncompressed || layout.Compression == BitFields ||
+                      layout.Compression == AlphaBitFields;
+    if (!rows)
+        return layout.ImageSize <= room;
+    const std::int64_t rowBytes = (layout.Width * layout.BitCount + 31) / 32 * 4;
+    return std::llabs(layout.Height) <= room / rowBytes;
+}
+
 }  // namespace
 
 bool BmpPixelsInside(std::string_view bytes)
@@ -46,11 +62,6 @@ bool BmpPixelsInside(std::string_view bytes)
         return false;
     if (layout.Width <= 0 || layout.Height == 0 || layout.BitCount == 0)
         return false;
-    const bool rows = layout.Compression == Uncompressed || layout.Compression == BitFields ||
-                      layout.Compression == AlphaBitFields;
-    // Rows are padded to whole 32-bit words; top-down files give a negative height.
-    const std::int64_t pixelBytes =
-        rows ? (layout.Width * layout.BitCount + 31) / 32 * 4 * std::llabs(layout.Height) : layout.ImageSize;
     const auto offset = static_cast<std::int64_t>(Little32(reinterpret_cast<const unsigned char*>(bytes.data()) + 10));
-    return offset + pixelBytes <= static_cast<std::int64_t>(bytes.size());
+    return PixelBytesFit(layout, static_cast<std::int64_t>(bytes.size()) - offset);
 }

@@ -21,6 +21,16 @@ std::string With32(std::string bytes, std::size_t offset, std::uint32_t value)
     return bytes;
 }
 
+// Rows as wide and deep as the header can make them: their bytes, multiplied
+// out, do not fit in 64 bits.
+std::string WithHugeRows(std::string bytes, std::uint32_t height)
+{
+    PutLittle32(bytes, 18, 0x7FFFFFFF);
+    PutLittle32(bytes, 22, height);
+    PutLittle16(bytes, 28, 0xFFFF);
+    return bytes;
+}
+
 // The old 12-byte header: 16-bit width and height, planes, depth.
 std::string CoreHeaderFile(std::size_t pixelBytes)
 {
@@ -60,6 +70,8 @@ TEST(BmpPixelsInside, OnlyWhenEveryAnnouncedPixelByteIsThere)
         {"shorter than a file header", "BM", false},
         {"core header, whole", CoreHeaderFile(48), true},
         {"core header, one byte short", CoreHeaderFile(47), false},
+        {"rows beyond 64 bits", WithHugeRows(frame, 0x7FFFFFFF), false},
+        {"top-down rows beyond 64 bits", WithHugeRows(frame, 0x80000000), false},
     };
     for (const auto& row : rows)
         EXPECT_EQ(BmpPixelsInside(row.bytes), row.inside) << row.name;
