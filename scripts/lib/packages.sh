@@ -3,7 +3,8 @@
 
 VANTREL_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config libxml2-dev qt6-base-dev libgl-dev)
 VANTREL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev libopencv-imgproc-dev
-                       xvfb xauth xdotool imagemagick poppler-utils fonts-wine)
+                       xvfb xauth xdotool imagemagick poppler-utils fonts-wine
+                       desktop-file-utils appstream man-db)
 VANTREL_RUN_PACKAGES=(fonts-wine)
 
 # Installs only what is missing, so a second run does not touch the network.
