@@ -1,6 +1,7 @@
 #include "app/CAboutDialog.h"
 
 #include "app/ApplicationIcon.h"
+#include "VantrelVersion.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -13,10 +14,12 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
     auto* icon = new QLabel(this);
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));
     layout->addWidget(icon);
-    for (const char* line : {"Orvane Vantrel Light Control", "Version 1.2",
-                             "Copyright (C) 2005 Orvane Solutions. All rights reserved.",
-                             "E-mail: support@orvane-solutions.example", "Web: www.orvane-solutions.example"})
-        layout->addWidget(new QLabel(QString::fromLatin1(line), this));
+    const QString version = QStringLiteral("Version ") + QString::fromLatin1(VantrelVersion);
+    for (const QString& line : {QStringLiteral("Orvane Vantrel Light Control"), version,
+                                QStringLiteral("Copyright (C) 2005 Orvane Solutions. All rights reserved."),
+                                QStringLiteral("E-mail: support@orvane-solutions.example"),
+                                QStringLiteral("Web: www.orvane-solutions.example")})
+        layout->addWidget(new QLabel(line, this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

@@ -13,6 +13,7 @@
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 #include "tool/UsageError.h"
+#include "VantrelVersion.h"
 
 #include <exception>
 #include <iostream>
@@ -41,6 +42,10 @@ int CommandRegistry::Run(const std::vector<std::string>& arguments) const
 {
     if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "help")) {
         PrintUsage(std::cout);
+        return ExitSuccess;
+    }
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+        std::cout << "vantrel-tool " << VantrelVersion << '\n';
         return ExitSuccess;
     }
     const ToolCommand* command = arguments.empty() ? nullptr : Find(arguments[0]);
@@ -87,6 +92,7 @@ int CommandRegistry::RunCommand(const ToolCommand& command,
 void CommandRegistry::PrintUsage(std::ostream& out) const
 {
     out << "usage: vantrel-tool COMMAND [options]\n"
+           "       vantrel-tool --help | --version\n"
            "common options: --settings FILE  --codenotes FILE  --root DIR\n"
            "commands:\n";
     for (const auto& command : commands_)
