@@ -38,8 +38,7 @@ CVantrelApp::~CVantrelApp()
 
 bool CVantrelApp::InitInstance(const QStringList& arguments)
 {
-    RegisterTahoma();
-    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
+    UseTahomaForTheApplication();
     QApplication::setWindowIcon(ApplicationIcon());
 
     // The program's files are found through the working directory, not

@@ -1,5 +1,6 @@
 #include "app/RegisterTahoma.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 
@@ -13,4 +14,10 @@ void RegisterTahoma()
         if (QFile::exists(path))
             QFontDatabase::addApplicationFont(path);
     }
+}
+
+void UseTahomaForTheApplication()
+{
+    RegisterTahoma();
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
 }

@@ -22,8 +22,6 @@
 #include "views/CThumbPane.h"
 #include "views/CThumbView.h"
 
-#include <QApplication>
-
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -42,14 +40,6 @@ std::optional<int> CorrectionCommand(const CommandLine& arguments)
     if (!text)
         return std::nullopt;
     return CorrectionCommands[static_cast<std::size_t>(ParseInteger(*text, 0, 3, "--correction"))];
-}
-
-// The application's look for the main view, whose picture the screen and
-// subpoena pages show.
-void UseApplicationFont()
-{
-    RegisterTahoma();
-    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
 }
 
 // The main window as the application's start makes it, on the offscreen screen.
@@ -119,7 +109,7 @@ int PrintCommand::Run(const CommandLine& arguments, ToolEnvironment& environment
         return ExitFailure;
 
     const OffscreenGui gui(OffscreenGui::Kind::Widgets);
-    UseApplicationFont();
+    UseTahomaForTheApplication();
     // Opened on the root as the application opens a directory given to it.
     environment.Settings().RootDirectory = environment.RootDirectory();
     PrintDesktop desktop(choices);
