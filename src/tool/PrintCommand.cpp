@@ -22,6 +22,9 @@
 #include "views/CThumbPane.h"
 #include "views/CThumbView.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
