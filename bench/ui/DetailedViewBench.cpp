@@ -76,9 +76,10 @@ void BenchRangeStepAndRepaint(benchmark::State& state)
         state.SkipWithError("no picture was rendered");
 }
 
-// The peer: the same rendering, then the picture drawn smoothly at the size
-// the view paints it, into an image of the view's size.
-void BenchRangeStepAndDrawImage(benchmark::State& state)
+// A display-range step, then the picture that shown() gives drawn smoothly at
+// the size the view paints it, into an image of the view's size.
+template <class Shown>
+void StepAndDraw(benchmark::State& state, const Shown& shown)
 {
     const QSize client = fixture->pane->PictureView().viewport()->size();
     const CDibImage& picture = fixture->document.DetailedImage();
@@ -90,27 +91,23 @@ void BenchRangeStepAndDrawImage(benchmark::State& state)
         StepDisplayRange(step);
         QPainter painter(&target);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRect(0, 0, painted.width, painted.height), DibImageView(picture));
+        painter.drawImage(QRect(0, 0, painted.width, painted.height), shown());
     }
+}
+
+// The peer: the same rendering, drawn from the picture's own 24-bit pixels.
+void BenchRangeStepAndDrawImage(benchmark::State& state)
+{
+    const CDibImage& picture = fixture->document.DetailedImage();
+    StepAndDraw(state, [&picture] { return DibImageView(picture); });
 }
 
 // The floor: the picture already in 32-bit pixels, which Qt scales fastest;
 // the copy into them is left out.
 void BenchRangeStepAndDrawImage32(benchmark::State& state)
 {
-    const QSize client = fixture->pane->PictureView().viewport()->size();
-    const CDibImage& picture = fixture->document.DetailedImage();
-    const ImageSize painted =
-        ScalePicture({picture.Width(), picture.Height()}, {client.width(), client.height()}, 0).Painted;
-    const QImage picture32 = DibImageView(picture).convertToFormat(QImage::Format_RGB32);
-    QImage target(client, QImage::Format_RGB32);
-    int step = 0;
-    for (auto _ : state) {
-        StepDisplayRange(step);
-        QPainter painter(&target);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRect(0, 0, painted.width, painted.height), picture32);
-    }
+    const QImage picture32 = DibImageView(fixture->document.DetailedImage()).convertToFormat(QImage::Format_RGB32);
+    StepAndDraw(state, [&picture32] { return picture32; });
 }
 
 void BenchRangeStepOnly(benchmark::State& state)
