@@ -4,7 +4,7 @@
 VANTREL_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config libxml2-dev qt6-base-dev libgl-dev)
 VANTREL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev libopencv-imgproc-dev
                        xvfb xauth xdotool imagemagick poppler-utils fonts-wine
-                       desktop-file-utils appstream man-db)
+                       desktop-file-utils appstream man-db dpkg-dev file lintian)
 VANTREL_RUN_PACKAGES=(fonts-wine)
 # Only scripts/fuzz: the compiler and libFuzzer runtime of the fuzz preset.
 VANTREL_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)

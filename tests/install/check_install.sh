@@ -18,7 +18,8 @@ id=org.orvane.Vantrel
 check_files() {
     local expected=(bin/vantrel bin/vantrel-tool
         share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-        share/man/man1/vantrel.1 share/man/man1/vantrel-tool.1
+        share/man/man1/vantrel.1.gz share/man/man1/vantrel-tool.1.gz
+        share/doc/vantrel/copyright share/doc/vantrel/changelog.gz
         share/bash-completion/completions/vantrel-tool
         share/icons/hicolor/scalable/apps/$id.svg)
     local size
@@ -42,7 +43,7 @@ check_files() {
     for program in vantrel vantrel-tool; do
         [ -x "$prefix/bin/$program" ] || fail "$program is not executable"
         [ "$("$prefix/bin/$program" --version)" = "$program 1.2" ] || fail "$program --version"
-        local page=$share/man/man1/$program.1
+        local page=$share/man/man1/$program.1.gz
         local warnings
         warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || fail "man $page failed"
         [ -z "$warnings" ] || fail "man $page warns: $warnings"
@@ -55,7 +56,7 @@ check_files() {
     commands=$(sed -n 's/^  \([a-z][a-z]*\) .*/\1/p' <<<"$usage")
     [ -n "$commands" ] || fail "no commands in vantrel-tool --help"
     local manual
-    manual=$(MANWIDTH=200 man -l "$share/man/man1/vantrel-tool.1" 2>/dev/null)
+    manual=$(MANWIDTH=200 man -l "$share/man/man1/vantrel-tool.1.gz" 2>/dev/null)
     for command in $commands; do
         grep -qE "^ {7}$command( |$)" <<<"$manual" || fail "man vantrel-tool lacks '$command'"
     done
