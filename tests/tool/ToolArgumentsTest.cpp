@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(CommandLineTest, UsageGoesToStandardErrorUnlessAskedFor)
+TEST(ToolArgumentsTest, UsageGoesToStandardErrorUnlessAskedFor)
 {
     for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {"frobnicate"}}) {
         const ToolResult result = RunTool(arguments);
@@ -28,7 +28,7 @@ TEST(CommandLineTest, UsageGoesToStandardErrorUnlessAskedFor)
 
 // Every wrong argument ends with status 2, a message naming the command, and
 // the command's usage; nothing is printed on standard output.
-TEST(CommandLineTest, BadArgumentsAreUsageErrors)
+TEST(ToolArgumentsTest, BadArgumentsAreUsageErrors)
 {
     const std::vector<std::vector<std::string>> cases = {
         {"record"}, {"record", "a", "b"}, {"record", "a", "--frames"}, {"list", "--sort", "size"},
@@ -53,7 +53,7 @@ TEST(CommandLineTest, BadArgumentsAreUsageErrors)
 // A whole number is all of the text: a trailing letter, a fraction, a space
 // or nothing at all is a usage error for every option and argument that takes
 // one, however the parser reads the digits before it.
-TEST(CommandLineTest, WholeNumbersAreRefusedWithAnythingAfterTheirDigits)
+TEST(ToolArgumentsTest, WholeNumbersAreRefusedWithAnythingAfterTheirDigits)
 {
     const std::vector<std::vector<std::string>> forms = {
         {"list", "--mask", "@"},
@@ -82,7 +82,7 @@ TEST(CommandLineTest, WholeNumbersAreRefusedWithAnythingAfterTheirDigits)
 
 // Input that cannot be read and output that cannot be written end with
 // status 1 and one message, and leave no picture behind.
-TEST(CommandLineTest, UnreadableInputAndUnwritableOutputFail)
+TEST(ToolArgumentsTest, UnreadableInputAndUnwritableOutputFail)
 {
     const testsupport::TempDir temp;
     const std::string dir = temp.Path(), none = dir + "missing/out";
