@@ -26,7 +26,8 @@ CommandRegistry::CommandRegistry() : tool_("", "vantrel-tool")
 {
     // Set before the subcommands are added, which copy them.
     tool_.formatter(std::make_shared<UsageFormatter>());
-    // As given before: an option given twice keeps its last value.
+    // An option given twice counts with its last value, so that a script can
+    // override what it was given; --site and --set collect theirs.
     tool_.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     tool_.set_version_flag("--version", std::string("vantrel-tool ") + VantrelVersion);
     tool_.require_subcommand(1);
