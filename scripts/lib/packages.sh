@@ -1,7 +1,7 @@
 # Debian packages the project needs, and the one way it installs them.
 # Sourced by scripts/test, scripts/run and scripts/fuzz.
 
-VANTREL_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config libxml2-dev qt6-base-dev libgl-dev)
+VANTREL_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config libxml2-dev qt6-base-dev libgl-dev libcli11-dev)
 VANTREL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev libopencv-imgproc-dev
                        xvfb xauth xdotool imagemagick poppler-utils fonts-wine
                        desktop-file-utils appstream man-db dpkg-dev file lintian)

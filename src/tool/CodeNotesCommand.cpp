@@ -1,11 +1,14 @@
 #include "tool/CodeNotesCommand.h"
 
 #include "config/CCodeNoteMap.h"
+#include "tool/OptionalValue.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 #include "tool/UsageError.h"
+#include "tool/WholeNumber.h"
 
-#include <limits>
+#include <CLI/App.hpp>
+
 #include <utility>
 
 namespace {
@@ -16,18 +19,23 @@ std::pair<int, std::string> CodeAndText(const std::string& text)
     const std::size_t equals = text.find('=');
     if (equals == std::string::npos)
         throw UsageError("--set must be CODE=TEXT: '" + text + "'");
-    constexpr auto low = std::numeric_limits<int>::min();
-    constexpr auto high = std::numeric_limits<int>::max();
-    const auto code = static_cast<int>(ParseInteger(text.substr(0, equals), low, high, "--set CODE"));
+    const auto code = static_cast<int>(
+        WholeNumber::Parse(text.substr(0, equals), WholeNumber::Int32Low, WholeNumber::Int32High, "--set CODE"));
     return {code, text.substr(equals + 1)};
 }
 
 }  // namespace
 
-int CodeNotesCommand::Run(const CommandLine& arguments, ToolEnvironment& environment) const
+void CodeNotesCommand::Declare(CLI::App& command)
+{
+    command.add_option("--set", changes_)->allow_extra_args(false);
+    AddOptionalValue(command, "--save", save_);
+}
+
+int CodeNotesCommand::Run(ToolEnvironment& environment) const
 {
     std::vector<std::pair<int, std::string>> changes;
-    for (const std::string& text : arguments.Values("--set"))
+    for (const std::string& text : changes_)
         changes.push_back(CodeAndText(text));
     const bool loaded = environment.CodeNotesLoaded();
     CCodeNoteMap& codeNotes = environment.CodeNotes();
@@ -36,9 +44,8 @@ int CodeNotesCommand::Run(const CommandLine& arguments, ToolEnvironment& environ
     for (auto& [code, note] : changes)
         codeNotes.SetNote(code, std::move(note));
     Print(codeNotes);
-    const auto out = arguments.Value("--save");
-    if (out && !codeNotes.SaveCodeNotes(*out))
-        return Fail(*out + ": cannot write the code-note file");
+    if (save_ && !codeNotes.SaveCodeNotes(*save_))
+        return Fail(*save_ + ": cannot write the code-note file");
     return loaded ? ExitSuccess : ExitFailure;
 }
 

@@ -2,6 +2,10 @@
 
 #include "tool/ToolCommand.h"
 
+#include <optional>
+#include <string>
+#include <vector>
+
 class CCodeNoteMap;
 
 // `codenotes`: the code-note file as start-up loads it, codes described as the
@@ -11,11 +15,12 @@ class CodeNotesCommand : public ToolCommand {
 public:
     std::string Name() const override { return "codenotes"; }
     std::string Synopsis() const override { return "[--set CODE=TEXT]... [--save OUT]"; }
-    std::vector<OptionDefinition> Options() const override { return {{"--set", true}, {"--save", true}}; }
-    int MinPositionals() const override { return 0; }
-    int MaxPositionals() const override { return 0; }
-    int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;
+    void Declare(CLI::App& command) override;
+    int Run(ToolEnvironment& environment) const override;
 
 private:
     static void Print(const CCodeNoteMap& codeNotes);
+
+    std::vector<std::string> changes_;
+    std::optional<std::string> save_;
 };

@@ -10,97 +10,99 @@
 #include "tool/RecordCommand.h"
 #include "tool/RenderCommand.h"
 #include "tool/SettingsCommand.h"
-#include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 #include "tool/UsageError.h"
+#include "tool/UsageFormatter.h"
 #include "VantrelVersion.h"
 
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
 #include <exception>
 #include <iostream>
+#include <optional>
 
-CommandRegistry::CommandRegistry()
+CommandRegistry::CommandRegistry() : tool_("", "vantrel-tool")
 {
-    commands_.push_back(std::make_unique<RecordCommand>());
-    commands_.push_back(std::make_unique<RenderCommand>());
-    commands_.push_back(std::make_unique<ListCommand>());
-    commands_.push_back(std::make_unique<ExportCommand>());
-    commands_.push_back(std::make_unique<PrintCommand>());
-    commands_.push_back(std::make_unique<DecisionCommand>(DecisionCommand::Confirm));
-    commands_.push_back(std::make_unique<DecisionCommand>(DecisionCommand::Reject));
-    commands_.push_back(std::make_unique<NoteCommand>());
-    commands_.push_back(std::make_unique<SettingsCommand>());
-    commands_.push_back(std::make_unique<CodeNotesCommand>());
-    commands_.push_back(std::make_unique<DemoCommand>());
+    // Set before the subcommands are added, which copy them.
+    tool_.formatter(std::make_shared<UsageFormatter>());
+    // An option given twice counts with its last value, so that a script can
+    // override what it was given; --site and --set collect theirs.
+    tool_.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    tool_.set_version_flag("--version", std::string("vantrel-tool ") + VantrelVersion);
+    tool_.require_subcommand(1);
+    Add(std::make_unique<RecordCommand>());
+    Add(std::make_unique<RenderCommand>());
+    Add(std::make_unique<ListCommand>());
+    Add(std::make_unique<ExportCommand>());
+    Add(std::make_unique<PrintCommand>());
+    Add(std::make_unique<DecisionCommand>(DecisionCommand::Confirm));
+    Add(std::make_unique<DecisionCommand>(DecisionCommand::Reject));
+    Add(std::make_unique<NoteCommand>());
+    Add(std::make_unique<SettingsCommand>());
+    Add(std::make_unique<CodeNotesCommand>());
+    Add(std::make_unique<DemoCommand>());
 }
 
-std::vector<OptionDefinition> CommandRegistry::CommonOptions()
+void CommandRegistry::Add(std::unique_ptr<ToolCommand> command)
 {
-    return {{"--settings", true}, {"--codenotes", true}, {"--root", true}};
+    CLI::App* subcommand = tool_.add_subcommand(command->Name(), command->Synopsis());
+    command->Declare(*subcommand);
+    environment_.Declare(*subcommand);
+    commands_.push_back(std::move(command));
 }
 
-int CommandRegistry::Run(const std::vector<std::string>& arguments) const
+int CommandRegistry::Run(std::vector<std::string> arguments)
 {
-    if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "help")) {
-        PrintUsage(std::cout);
-        return ExitSuccess;
-    }
-    if (arguments.size() == 1 && arguments[0] == "--version") {
-        std::cout << "vantrel-tool " << VantrelVersion << '\n';
-        return ExitSuccess;
-    }
-    const ToolCommand* command = arguments.empty() ? nullptr : Find(arguments[0]);
-    if (!command) {
-        if (!arguments.empty())
-            PrintError("vantrel-tool: unknown command '" + arguments[0] + "'");
-        PrintUsage(std::cerr);
-        return ExitUsage;
-    }
-    return RunCommand(*command, std::vector<std::string>(arguments.begin() + 1, arguments.end()));
-}
-
-const ToolCommand* CommandRegistry::Find(std::string_view name) const
-{
-    for (const auto& command : commands_) {
-        if (command->Name() == name)
-            return command.get();
-    }
-    return nullptr;
-}
-
-int CommandRegistry::RunCommand(const ToolCommand& command,
-                                const std::vector<std::string>& arguments) const
-{
+    const auto first = arguments.empty() ? std::nullopt : std::optional(arguments.front());
+    // "help" is the word form of --help.
+    if (first == "help")
+        arguments.front() = "--help";
+    // CLI11 takes the arguments last first.
+    std::reverse(arguments.begin(), arguments.end());
     try {
-        std::vector<OptionDefinition> definitions = command.Options();
-        for (OptionDefinition& common : CommonOptions())
-            definitions.push_back(std::move(common));
-        const CommandLine line(arguments, definitions);
-        const auto count = static_cast<int>(line.Positionals().size());
-        if (count < command.MinPositionals() || count > command.MaxPositionals())
-            throw UsageError("wrong number of arguments");
-        ToolEnvironment environment(line);
-        return command.Run(line, environment);
+        tool_.parse(arguments);
+    } catch (const CLI::CallForHelp&) {
+        std::cout << tool_.help();
+        return ExitSuccess;
+    } catch (const CLI::CallForVersion& version) {
+        std::cout << version.what() << '\n';
+        return ExitSuccess;
+    } catch (const CLI::ParseError& error) {
+        return UsageFailure(first, error.what());
+    }
+    return RunCommand(*tool_.get_subcommands().front());
+}
+
+int CommandRegistry::RunCommand(const CLI::App& chosen)
+{
+    const auto command = std::find_if(commands_.begin(), commands_.end(),
+                                      [&](const auto& c) { return c->Name() == chosen.get_name(); });
+    try {
+        return (*command)->Run(environment_);
     } catch (const UsageError& error) {
-        PrintError("vantrel-tool " + command.Name() + ": " + error.what());
-        PrintCommandUsage(std::cerr, command);
-        return ExitUsage;
+        return UsageFailure(chosen, error.what());
     } catch (const std::exception& error) {
-        return Fail(command.Name() + ": " + error.what());
+        return Fail(chosen.get_name() + ": " + error.what());
     }
 }
 
-void CommandRegistry::PrintUsage(std::ostream& out) const
+int CommandRegistry::UsageFailure(const std::optional<std::string>& first, const std::string& message) const
 {
-    out << "usage: vantrel-tool COMMAND [options]\n"
-           "       vantrel-tool --help | --version\n"
-           "common options: --settings FILE  --codenotes FILE  --root DIR\n"
-           "commands:\n";
-    for (const auto& command : commands_)
-        out << "  " << command->Name() << ' ' << command->Synopsis() << '\n';
+    const auto chosen = tool_.get_subcommands();
+    if (!chosen.empty())
+        return UsageFailure(*chosen.front(), message);
+    // Without a subcommand CLI11's message is about the missing one; what
+    // went wrong is the first argument, when there is one.
+    if (first)
+        PrintError("vantrel-tool: unknown command '" + *first + "'");
+    std::cerr << tool_.help();
+    return ExitUsage;
 }
 
-void CommandRegistry::PrintCommandUsage(std::ostream& out, const ToolCommand& command)
+int CommandRegistry::UsageFailure(const CLI::App& chosen, const std::string& message)
 {
-    out << "usage: vantrel-tool " << command.Name() << ' ' << command.Synopsis()
-        << " [--settings FILE] [--codenotes FILE] [--root DIR]\n";
+    PrintError("vantrel-tool " + chosen.get_name() + ": " + message);
+    std::cerr << chosen.help();
+    return ExitUsage;
 }

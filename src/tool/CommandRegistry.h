@@ -1,11 +1,13 @@
 #pragma once
 
 #include "tool/ToolCommand.h"
+#include "tool/ToolEnvironment.h"
 
-#include <iosfwd>
+#include <CLI/App.hpp>
+
 #include <memory>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // Every subcommand of the tool, and the dispatch from the command line to one
@@ -13,18 +15,21 @@
 class CommandRegistry {
 public:
     CommandRegistry();
+    CommandRegistry(const CommandRegistry&) = delete;
+    CommandRegistry& operator=(const CommandRegistry&) = delete;
 
-    // argv-style arguments without the program name; an ExitStatus.
-    int Run(const std::vector<std::string>& arguments) const;
-
-    // "--settings FILE", "--codenotes FILE" and "--root DIR", taken by every subcommand.
-    static std::vector<OptionDefinition> CommonOptions();
+    // argv-style arguments without the program name; an ExitStatus. Once per registry.
+    int Run(std::vector<std::string> arguments);
 
 private:
-    const ToolCommand* Find(std::string_view name) const;
-    int RunCommand(const ToolCommand& command, const std::vector<std::string>& arguments) const;
-    void PrintUsage(std::ostream& out) const;
-    static void PrintCommandUsage(std::ostream& out, const ToolCommand& command);
+    void Add(std::unique_ptr<ToolCommand> command);
+    int RunCommand(const CLI::App& chosen);
+    // Status 2 after the message and the usage of the subcommand chosen, or
+    // of the tool when none was.
+    int UsageFailure(const std::optional<std::string>& first, const std::string& message) const;
+    static int UsageFailure(const CLI::App& chosen, const std::string& message);
 
+    CLI::App tool_;
     std::vector<std::unique_ptr<ToolCommand>> commands_;
+    ToolEnvironment environment_;
 };

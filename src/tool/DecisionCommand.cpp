@@ -1,7 +1,6 @@
 #include "tool/DecisionCommand.h"
 
 #include "records/RecordDirectory.h"
-#include "tool/RecordNameArgument.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 
@@ -12,16 +11,10 @@ std::string DecisionCommand::Synopsis() const
     return std::string("NAME ") + RecordNameArgument::StateSynopsis;
 }
 
-std::vector<OptionDefinition> DecisionCommand::Options() const
+int DecisionCommand::Run(ToolEnvironment& environment) const
 {
-    return {RecordNameArgument::StateOption()};
-}
-
-int DecisionCommand::Run(const CommandLine& arguments, ToolEnvironment& environment) const
-{
-    const RecordNameArgument record(arguments);
     const auto records = environment.OpenRecords();
-    const int row = record.Select(*records);
+    const int row = record_.Select(*records);
     if (row < 0)
         return ExitFailure;
     // Each button takes its own decision back when the record already has it.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tool/RecordNameArgument.h"
 #include "tool/ToolCommand.h"
 
 // `confirm NAME` and `reject NAME`: the records pane's Confirm or Reject
@@ -13,11 +14,10 @@ public:
 
     std::string Name() const override { return button_ == Confirm ? "confirm" : "reject"; }
     std::string Synopsis() const override;
-    std::vector<OptionDefinition> Options() const override;
-    int MinPositionals() const override { return 1; }
-    int MaxPositionals() const override { return 1; }
-    int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;
+    void Declare(CLI::App& command) override { record_.Declare(command); }
+    int Run(ToolEnvironment& environment) const override;
 
 private:
     Button button_;
+    RecordNameArgument record_;
 };

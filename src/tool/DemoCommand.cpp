@@ -4,19 +4,24 @@
 #include "tool/OffscreenGui.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
+#include "tool/WholeNumber.h"
+
+#include <CLI/App.hpp>
 
 #include <cstdint>
 #include <limits>
 
-int DemoCommand::Run(const CommandLine& arguments, ToolEnvironment&) const
+void DemoCommand::Declare(CLI::App& command)
 {
-    const auto records = arguments.Value("--records");
-    const auto seed = arguments.Value("--seed");
-    const int count = records ? static_cast<int>(ParseInteger(*records, 1, MaxRecords, "--records")) : DefaultRecords;
-    const auto seedValue = seed ? ParseInteger(*seed, 0, std::numeric_limits<std::int64_t>::max(), "--seed") : 1;
+    command.add_option("DIR", directory_)->required();
+    command.add_option("--records", records_)->check(WholeNumber(1, MaxRecords));
+    command.add_option("--seed", seed_)->check(WholeNumber(0, std::numeric_limits<std::int64_t>::max()));
+}
 
+int DemoCommand::Run(ToolEnvironment&) const
+{
     const OffscreenGui gui;
-    DemoInstallation installation(arguments.Positionals()[0], count, static_cast<std::uint64_t>(seedValue));
+    DemoInstallation installation(directory_, static_cast<int>(records_), static_cast<std::uint64_t>(seed_));
     if (!installation.Write(ToolEnvironment::SettingsFileName, ToolEnvironment::CodeNotesFileName))
         return Fail(installation.Error());
     for (const DemoRecord& record : installation.Plan().Records)

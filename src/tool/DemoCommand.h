@@ -2,6 +2,9 @@
 
 #include "tool/ToolCommand.h"
 
+#include <cstdint>
+#include <string>
+
 // `demo DIR`: writes a demo installation, its pictures drawn with Qt's
 // painter on the offscreen platform, so that no display is needed.
 class DemoCommand : public ToolCommand {
@@ -11,8 +14,11 @@ public:
 
     std::string Name() const override { return "demo"; }
     std::string Synopsis() const override { return "DIR [--records N] [--seed S]"; }
-    std::vector<OptionDefinition> Options() const override { return {{"--records", true}, {"--seed", true}}; }
-    int MinPositionals() const override { return 1; }
-    int MaxPositionals() const override { return 1; }
-    int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;
+    void Declare(CLI::App& command) override;
+    int Run(ToolEnvironment& environment) const override;
+
+private:
+    std::string directory_;
+    std::int64_t records_ = DefaultRecords;
+    std::int64_t seed_ = 1;
 };

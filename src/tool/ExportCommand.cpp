@@ -5,11 +5,17 @@
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 
-int ExportCommand::Run(const CommandLine& arguments, ToolEnvironment& environment) const
+#include <CLI/App.hpp>
+
+void ExportCommand::Declare(CLI::App& command)
 {
-    const std::string& chosenPath = arguments.Positionals()[0];
+    command.add_option("OUT", out_)->required();
+}
+
+int ExportCommand::Run(ToolEnvironment& environment) const
+{
     const auto records = environment.OpenRecords();
-    if (!WriteRecordsListing(*records, environment.CodeNotes(), chosenPath))
-        return Fail(ListingPath(chosenPath) + ": cannot write the records listing");
+    if (!WriteRecordsListing(*records, environment.CodeNotes(), out_))
+        return Fail(ListingPath(out_) + ": cannot write the records listing");
     return ExitSuccess;
 }

@@ -8,7 +8,9 @@ class ExportCommand : public ToolCommand {
 public:
     std::string Name() const override { return "export"; }
     std::string Synopsis() const override { return "OUT"; }
-    int MinPositionals() const override { return 1; }
-    int MaxPositionals() const override { return 1; }
-    int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;
+    void Declare(CLI::App& command) override;
+    int Run(ToolEnvironment& environment) const override;
+
+private:
+    std::string out_;
 };

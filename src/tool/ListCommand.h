@@ -2,6 +2,9 @@
 
 #include "tool/ToolCommand.h"
 
+#include <cstdint>
+#include <optional>
+
 // `list`: the visible records list as the records pane shows it, for a sort
 // mode, filter mask, day and private notes mode.
 class ListCommand : public ToolCommand {
@@ -11,8 +14,12 @@ public:
     {
         return "[--sort time|type] [--notes] [--mask N] [--day YYYY-MM-DD]";
     }
-    std::vector<OptionDefinition> Options() const override;
-    int MinPositionals() const override { return 0; }
-    int MaxPositionals() const override { return 0; }
-    int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;
+    void Declare(CLI::App& command) override;
+    int Run(ToolEnvironment& environment) const override;
+
+private:
+    std::string sort_ = "time";
+    bool notes_ = false;
+    std::int32_t mask_ = -1;  // every record
+    std::optional<std::string> day_;
 };

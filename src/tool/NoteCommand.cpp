@@ -1,46 +1,43 @@
 #include "tool/NoteCommand.h"
 
 #include "records/RecordDirectory.h"
-#include "tool/RecordNameArgument.h"
+#include "tool/OptionalValue.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 #include "tool/UsageError.h"
+#include "tool/WholeNumber.h"
+
+#include <CLI/App.hpp>
 
 #include <filesystem>
-#include <limits>
-#include <optional>
 
 std::string NoteCommand::Synopsis() const
 {
     return std::string("NAME [CODE [TEXT] | --delete] ") + RecordNameArgument::StateSynopsis;
 }
 
-std::vector<OptionDefinition> NoteCommand::Options() const
+void NoteCommand::Declare(CLI::App& command)
 {
-    return {{"--delete", false}, RecordNameArgument::StateOption()};
+    record_.Declare(command);
+    AddOptionalValue(command, "CODE", code_)
+        ->check(WholeNumber(WholeNumber::Int32Low, WholeNumber::Int32High));
+    AddOptionalValue(command, "TEXT", text_);
+    command.add_flag("--delete", delete_);
 }
 
-int NoteCommand::Run(const CommandLine& arguments, ToolEnvironment& environment) const
+int NoteCommand::Run(ToolEnvironment& environment) const
 {
-    const auto& positionals = arguments.Positionals();
-    const bool remove = arguments.Has("--delete");
-    if (remove && positionals.size() > 1)
+    if (delete_ && code_)
         throw UsageError("--delete takes no CODE or TEXT");
-    constexpr auto low = std::numeric_limits<std::int32_t>::min();
-    constexpr auto high = std::numeric_limits<std::int32_t>::max();
-    const auto code = positionals.size() > 1
-                          ? std::optional(static_cast<std::int32_t>(ParseInteger(positionals[1], low, high, "CODE")))
-                          : std::nullopt;
-    const RecordNameArgument record(arguments);
     const auto records = environment.OpenRecords();
-    const int row = record.Select(*records);
+    const int row = record_.Select(*records);
     if (row < 0)
         return ExitFailure;
-    if (remove)
+    if (delete_)
         return Delete(*records, row);
-    if (!code)
-        return Print(*records, row, record.Name());
-    return Write(*records, row, *code, arguments);
+    if (!code_)
+        return Print(*records, row, record_.Name());
+    return Write(*records, row);
 }
 
 int NoteCommand::Print(const RecordDirectory& records, int row, const std::string& name)
@@ -52,16 +49,15 @@ int NoteCommand::Print(const RecordDirectory& records, int row, const std::strin
     return ExitSuccess;
 }
 
-int NoteCommand::Write(RecordDirectory& records, int row, std::int32_t code, const CommandLine& arguments)
+int NoteCommand::Write(RecordDirectory& records, int row) const
 {
-    const auto& positionals = arguments.Positionals();
     // Marking keeps the text the note has (none for a missing or malformed file).
     PrivateNote note;
-    if (positionals.size() == 3)
-        note.NoteText = positionals[2];
+    if (text_)
+        note.NoteText = *text_;
     else
         records.ReadNote(row, note);
-    if (!records.WriteNote(row, code, note.NoteText))
+    if (!records.WriteNote(row, *code_, note.NoteText))
         return Fail("cannot write the private note of '" + records.Visible[row].Name + "'");
     return ExitSuccess;
 }

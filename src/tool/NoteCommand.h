@@ -1,8 +1,10 @@
 #pragma once
 
+#include "tool/RecordNameArgument.h"
 #include "tool/ToolCommand.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class RecordDirectory;
@@ -15,13 +17,16 @@ class NoteCommand : public ToolCommand {
 public:
     std::string Name() const override { return "note"; }
     std::string Synopsis() const override;
-    std::vector<OptionDefinition> Options() const override;
-    int MinPositionals() const override { return 1; }
-    int MaxPositionals() const override { return 3; }
-    int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;
+    void Declare(CLI::App& command) override;
+    int Run(ToolEnvironment& environment) const override;
 
 private:
     static int Print(const RecordDirectory& records, int row, const std::string& name);
-    static int Write(RecordDirectory& records, int row, std::int32_t code, const CommandLine& arguments);
+    int Write(RecordDirectory& records, int row) const;
     static int Delete(RecordDirectory& records, int row);
+
+    RecordNameArgument record_;
+    std::optional<std::int32_t> code_;
+    std::optional<std::string> text_;
+    bool delete_ = false;
 };

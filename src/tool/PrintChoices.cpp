@@ -3,11 +3,14 @@
 #include "document/CommandIds.h"
 #include "document/PrintRequest.h"
 #include "document/PrintSelectionForm.h"
+#include "tool/OptionalValue.h"
 #include "tool/UsageError.h"
+#include "tool/WholeNumber.h"
+
+#include <CLI/App.hpp>
 
 #include <algorithm>
 #include <cctype>
-#include <limits>
 
 namespace {
 
@@ -32,7 +35,7 @@ bool StartsWithDigit(const std::string& text)
 // 0 is let through: the dialog's own range check names the frames there are.
 std::int32_t FrameNumber(const std::string& text, const std::string& what)
 {
-    return static_cast<std::int32_t>(ParseInteger(text, 0, std::numeric_limits<std::int32_t>::max(), what));
+    return static_cast<std::int32_t>(WholeNumber::Parse(text, 0, WholeNumber::Int32High, what));
 }
 
 // "FROM-TO", or "N" for the one frame N.
@@ -80,24 +83,27 @@ std::optional<std::string> Click(PrintSelectionForm& form, int first, std::int32
 
 }  // namespace
 
-PrintChoices::PrintChoices(const CommandLine& arguments)
-    : general_(PrintRequest::Nothing), detailed_(PrintRequest::Nothing), recordsList_(arguments.Has("--records-list")),
-      subpoena_(arguments.Has("--subpoena")), screen_(arguments.Has("--screen"))
+void PrintChoices::Declare(CLI::App& command, Given& given)
 {
-    if (const auto text = arguments.Value("--general"))
-        ReadGeneral(*text);
-    if (const auto text = arguments.Value("--detailed"))
-        ReadDetailed(*text);
+    AddOptionalValue(command, "--general", given.General);
+    AddOptionalValue(command, "--detailed", given.Detailed);
+    command.add_flag("--records-list", given.RecordsList);
+    command.add_flag("--subpoena", given.Subpoena);
+    command.add_flag("--screen", given.Screen);
+}
+
+PrintChoices::PrintChoices(const Given& given)
+    : general_(PrintRequest::Nothing), detailed_(PrintRequest::Nothing), recordsList_(given.RecordsList),
+      subpoena_(given.Subpoena), screen_(given.Screen)
+{
+    if (given.General)
+        ReadGeneral(*given.General);
+    if (given.Detailed)
+        ReadDetailed(*given.Detailed);
     if (screen_ && (subpoena_ || ChoosesPages()))
         throw UsageError("--screen prints the screen page alone");
     if (!screen_ && !subpoena_ && !ChoosesPages())
         throw UsageError("nothing to print: choose --general, --detailed, --records-list, --subpoena or --screen");
-}
-
-std::vector<OptionDefinition> PrintChoices::Options()
-{
-    return {{"--general", true}, {"--detailed", true}, {"--records-list", false}, {"--subpoena", false},
-            {"--screen", false}};
 }
 
 void PrintChoices::ReadGeneral(const std::string& text)

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "tool/CommandLine.h"
-
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+
+namespace CLI {
+class App;
+}
 
 class PrintSelectionForm;
 
@@ -20,11 +22,20 @@ public:
         "[--general none|selected|FROM-TO|all] [--detailed none|selected|LANE:FROM-TO,...|all] "
         "[--records-list] [--subpoena] [--screen]";
 
+    // The options as given.
+    struct Given {
+        std::optional<std::string> General;
+        std::optional<std::string> Detailed;
+        bool RecordsList = false;
+        bool Subpoena = false;
+        bool Screen = false;
+    };
+
+    static void Declare(CLI::App& command, Given& given);
+
     // Throws UsageError for a malformed value, for nothing to print, and for
     // the screen page together with anything else (it is always printed alone).
-    explicit PrintChoices(const CommandLine& arguments);
-
-    static std::vector<OptionDefinition> Options();
+    explicit PrintChoices(const Given& given);
 
     // ID_PRINT_SCREEN, ID_PRINT_SUBPOENA (the subpoena alone) or ID_DETAILED_PRINT.
     int Command() const;

@@ -10,13 +10,13 @@
 #include "printing/PrintLayout.h"
 #include "records/RecordDirectory.h"
 #include "tool/OffscreenGui.h"
+#include "tool/OptionalValue.h"
 #include "tool/PdfJobFile.h"
-#include "tool/PrintChoices.h"
 #include "tool/PrintDesktop.h"
-#include "tool/RecordNameArgument.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 #include "tool/UsageError.h"
+#include "tool/WholeNumber.h"
 #include "ui/CMainFrame.h"
 #include "ui/CVantrelView.h"
 #include "views/CThumbPane.h"
@@ -24,6 +24,8 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+
+#include <CLI/App.hpp>
 
 #include <algorithm>
 #include <array>
@@ -36,14 +38,6 @@ namespace {
 
 // The colour-correction menu items by the numbers `render --correction` takes.
 constexpr std::array<int, 4> CorrectionCommands{ID_COLOR_WITHOUT, ID_COLOR_DAY, ID_COLOR_NIGHT, ID_COLOR_AUTO};
-
-std::optional<int> CorrectionCommand(const CommandLine& arguments)
-{
-    const auto text = arguments.Value("--correction");
-    if (!text)
-        return std::nullopt;
-    return CorrectionCommands[static_cast<std::size_t>(ParseInteger(*text, 0, 3, "--correction"))];
-}
 
 // The main window as the application's start makes it, on the offscreen screen.
 std::unique_ptr<CMainFrame> MainWindow(CVantrelDoc& document, const CRecentFileList& recentFiles)
@@ -93,21 +87,22 @@ std::string PrintCommand::Synopsis() const
            " [--landscape] [--correction N] [--gamma] " + RecordNameArgument::StateSynopsis;
 }
 
-std::vector<OptionDefinition> PrintCommand::Options() const
+void PrintCommand::Declare(CLI::App& command)
 {
-    std::vector<OptionDefinition> options = PrintChoices::Options();
-    options.insert(options.end(), {{"--landscape", false}, {"--correction", true}, {"--gamma", false},
-                                   RecordNameArgument::StateOption()});
-    return options;
+    record_.Declare(command);
+    command.add_option("OUT.pdf", out_)->required();
+    PrintChoices::Declare(command, choices_);
+    command.add_flag("--landscape", landscape_);
+    AddOptionalValue(command, "--correction", correction_)
+        ->check(WholeNumber(0, static_cast<std::int64_t>(CorrectionCommands.size()) - 1));
+    command.add_flag("--gamma", gamma_);
 }
 
-int PrintCommand::Run(const CommandLine& arguments, ToolEnvironment& environment) const
+int PrintCommand::Run(ToolEnvironment& environment) const
 {
-    const RecordNameArgument record(arguments);
-    const PrintChoices choices(arguments);
-    const std::optional<int> correction = CorrectionCommand(arguments);
+    const PrintChoices choices(choices_);
     const auto found = environment.OpenRecords();
-    const int row = record.Select(*found);
+    const int row = record_.Select(*found);
     if (row < 0)
         return ExitFailure;
 
@@ -125,14 +120,14 @@ int PrintCommand::Run(const CommandLine& arguments, ToolEnvironment& environment
     document.OnCommand(ID_REFRESH);
     document.SelectRecord(row);
     if (!SelectedAsFound(document, *found, row))
-        return Fail("the records changed while '" + record.Name() + "' was looked up");
-    if (correction)
-        document.OnCommand(*correction);
-    if (arguments.Has("--gamma"))
+        return Fail("the records changed while '" + record_.Name() + "' was looked up");
+    if (correction_)
+        document.OnCommand(CorrectionCommands[static_cast<std::size_t>(*correction_)]);
+    if (gamma_)
         document.OnCommand(ID_GAMMA);
     if (!StartJob(document, desktop, choices))
-        return Fail("the print command is not offered for '" + record.Name() + "'");
-    return WriteJob(document, frame ? frame->View() : nullptr, record.Name(), arguments);
+        return Fail("the print command is not offered for '" + record_.Name() + "'");
+    return WriteJob(document, frame ? frame->View() : nullptr);
 }
 
 bool PrintCommand::StartJob(CVantrelDoc& document, const PrintDesktop& desktop, const PrintChoices& choices)
@@ -144,8 +139,7 @@ bool PrintCommand::StartJob(CVantrelDoc& document, const PrintDesktop& desktop, 
     return false;
 }
 
-int PrintCommand::WriteJob(CVantrelDoc& document, CVantrelView* mainView, const std::string& name,
-                           const CommandLine& arguments)
+int PrintCommand::WriteJob(CVantrelDoc& document, CVantrelView* mainView) const
 {
     if (mainView)
         SettleMainView(*mainView, document.CurrentLane());
@@ -153,11 +147,10 @@ int PrintCommand::WriteJob(CVantrelDoc& document, CVantrelView* mainView, const 
     PrintJobPages pages(document, pictures);
     PrintLayout layout;
     if (pages.PageCount(layout) == 0)
-        return Fail("'" + name + "' has none of the chosen frames to print");
-    const std::string& out = arguments.Positionals()[1];
-    const int printed = WritePdfJob(out, arguments.Has("--landscape"), pages, layout);
+        return Fail("'" + record_.Name() + "' has none of the chosen frames to print");
+    const int printed = WritePdfJob(out_, landscape_, pages, layout);
     if (printed == 0)
-        return Fail(out + ": cannot write the PDF");
+        return Fail(out_ + ": cannot write the PDF");
     PrintFields({"pages", std::to_string(printed)});
     return ExitSuccess;
 }

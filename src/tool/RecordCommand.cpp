@@ -6,6 +6,8 @@
 #include "records/RecordContent.h"
 #include "tool/ToolOutput.h"
 
+#include <CLI/App.hpp>
+
 #include <filesystem>
 #include <string>
 
@@ -23,14 +25,18 @@ RecordTime DirectoryRecordTime(const std::string& directory)
 
 }  // namespace
 
-int RecordCommand::Run(const CommandLine& arguments, ToolEnvironment&) const
+void RecordCommand::Declare(CLI::App& command)
 {
-    const std::string& directory = arguments.Positionals()[0];
+    command.add_option("DIR", directory_)->required();
+}
+
+int RecordCommand::Run(ToolEnvironment&) const
+{
     std::error_code error;
-    if (!std::filesystem::is_directory(directory, error))
-        return Fail(directory + ": not a directory");
+    if (!std::filesystem::is_directory(directory_, error))
+        return Fail(directory_ + ": not a directory");
     RecordContent content;
-    LoadRecord(content, directory, DirectoryRecordTime(directory));
+    LoadRecord(content, directory_, DirectoryRecordTime(directory_));
     PrintTiming(content);
     PrintFrames(content);
     PrintCaptions(content);

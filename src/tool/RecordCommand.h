@@ -11,12 +11,13 @@ class RecordCommand : public ToolCommand {
 public:
     std::string Name() const override { return "record"; }
     std::string Synopsis() const override { return "DIR"; }
-    int MinPositionals() const override { return 1; }
-    int MaxPositionals() const override { return 1; }
-    int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;
+    void Declare(CLI::App& command) override;
+    int Run(ToolEnvironment& environment) const override;
 
 private:
     static void PrintTiming(const RecordContent& content);
     static void PrintFrames(const RecordContent& content);
     static void PrintCaptions(const RecordContent& content);
+
+    std::string directory_;
 };

@@ -2,26 +2,18 @@
 
 #include "records/SelectRecordByName.h"
 #include "tool/ToolOutput.h"
-#include "tool/UsageError.h"
 
-namespace {
+#include <CLI/App.hpp>
 
-std::optional<RecordState> StateValue(const std::optional<std::string>& text)
+#include <map>
+
+void RecordNameArgument::Declare(CLI::App& command)
 {
-    if (!text)
-        return std::nullopt;
-    for (const RecordState state : {RecordState::Unprocessed, RecordState::Confirmed, RecordState::Rejected}) {
-        if (*text == std::to_string(static_cast<int>(state)))
-            return state;
-    }
-    throw UsageError("--state must be 0, 2 or 4: '" + *text + "'");
-}
-
-}  // namespace
-
-RecordNameArgument::RecordNameArgument(const CommandLine& arguments)
-    : name_(arguments.Positionals().at(0)), state_(StateValue(arguments.Value(StateOption().Name)))
-{
+    static const std::map<std::string, RecordState> states = {
+        {"0", RecordState::Unprocessed}, {"2", RecordState::Confirmed}, {"4", RecordState::Rejected}};
+    command.add_option("NAME", name_)->required();
+    command.add_option_function<std::string>("--state", [this](const std::string& text) { state_ = states.at(text); })
+        ->check(CLI::IsMember(states));
 }
 
 int RecordNameArgument::Select(RecordDirectory& records) const

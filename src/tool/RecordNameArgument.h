@@ -1,10 +1,13 @@
 #pragma once
 
 #include "records/RecordState.h"
-#include "tool/CommandLine.h"
 
 #include <optional>
 #include <string>
+
+namespace CLI {
+class App;
+}
 
 class RecordDirectory;
 
@@ -13,11 +16,10 @@ class RecordDirectory;
 // rejected), for a name that lies in more than one.
 class RecordNameArgument {
 public:
-    static OptionDefinition StateOption() { return {"--state", true}; }
     static constexpr const char* StateSynopsis = "[--state 0|2|4]";
 
-    // Throws UsageError for a --state that is no record state.
-    explicit RecordNameArgument(const CommandLine& arguments);
+    // NAME, before the command's further positional arguments, and --state.
+    void Declare(CLI::App& command);
 
     const std::string& Name() const { return name_; }
     // Selects the record's visible row; -1, after the tool's message, when no

@@ -4,38 +4,31 @@
 #include "document/RenderLaneFrame.h"
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"
+#include "tool/OptionalValue.h"
 #include "tool/PictureFile.h"
 #include "tool/ToolOutput.h"
 #include "tool/UsageError.h"
+#include "tool/WholeNumber.h"
 
+#include <CLI/App.hpp>
+
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
 namespace {
 
-// The frame as a new document's refresh leaves it: automatic colour
-// correction, gamma off, the cuts of the settings; then the options.
-void SetUpFrame(const CommandLine& arguments, CCfaImage& frame)
-{
-    frame.HighCut = CVantrelSettings::ClipBright;
-    frame.LowCut = CVantrelSettings::ClipDark;
-    frame.Correction = 3;
-    if (auto text = arguments.Value("--correction"))
-        frame.Correction = static_cast<int32_t>(ParseInteger(*text, 0, 3, "--correction"));
-    if (auto text = arguments.Value("--gamma"))
-        frame.Gamma = ParseNonNegative(*text, "--gamma");
-}
-
-// As a record opened on the frame renders it: with an automatic display range.
-LaneRendering Rendering(const CommandLine& arguments)
-{
-    LaneRendering how;
-    how.AutoWindow = true;
-    if (auto text = arguments.Value("--filter"))
-        how.Filter = static_cast<int32_t>(ParseInteger(*text, 0, 3, "--filter"));
-    how.BlackAndWhite = arguments.Has("--grey");
-    return how;
-}
+// CLI::NonNegativeNumber lets "nan" through, which makes no gamma curve.
+const CLI::Validator FiniteNonNegative(
+    [](std::string& text) {
+        char* stop = nullptr;
+        const double value = std::strtod(text.c_str(), &stop);
+        if (!text.empty() && *stop == '\0' && std::isfinite(value) && value >= 0.0)
+            return std::string();
+        return "must be a number of at least 0: '" + text + "'";
+    },
+    "G");
 
 // "LOW:HIGH", two sensor levels in either order.
 std::pair<int, int> WindowLevels(const std::string& text)
@@ -43,8 +36,8 @@ std::pair<int, int> WindowLevels(const std::string& text)
     const std::size_t colon = text.find(':');
     if (colon == std::string::npos)
         throw UsageError("--window must be LOW:HIGH: '" + text + "'");
-    const auto low = ParseInteger(text.substr(0, colon), 0, 4095, "--window LOW");
-    const auto high = ParseInteger(text.substr(colon + 1), 0, 4095, "--window HIGH");
+    const auto low = WholeNumber::Parse(text.substr(0, colon), 0, 4095, "--window LOW");
+    const auto high = WholeNumber::Parse(text.substr(colon + 1), 0, 4095, "--window HIGH");
     return {static_cast<int>(low), static_cast<int>(high)};
 }
 
@@ -55,44 +48,70 @@ std::string Number(int value)
 
 }  // namespace
 
-std::vector<OptionDefinition> RenderCommand::Options() const
+void RenderCommand::Declare(CLI::App& command)
 {
-    return {{"--correction", true}, {"--gamma", true}, {"--filter", true},
-            {"--grey", false},      {"--window", true}, {"--stats", false}};
+    command.add_option("FRAME", framePath_)->required();
+    command.add_option("OUT", outPath_)->required();
+    command.add_option("--correction", correction_)->check(WholeNumber(0, 3));
+    AddOptionalValue(command, "--gamma", gamma_)->check(FiniteNonNegative);
+    AddOptionalValue(command, "--filter", filter_)
+        ->check(WholeNumber(0, 3));
+    command.add_flag("--grey", grey_);
+    AddOptionalValue(command, "--window", window_);
+    command.add_flag("--stats", stats_);
 }
 
-int RenderCommand::Run(const CommandLine& arguments, ToolEnvironment&) const
+int RenderCommand::Run(ToolEnvironment&) const
 {
-    const std::string& framePath = arguments.Positionals()[0];
-    const std::string& outPath = arguments.Positionals()[1];
     PictureFormat format{};
-    if (!PictureFormatFor(outPath, format))
-        throw UsageError("OUT must end in .ppm or .png: '" + outPath + "'");
-    const auto window = arguments.Value("--window");
-    const std::pair<int, int> levels = window ? WindowLevels(*window) : std::pair(0, 0);
+    if (!PictureFormatFor(outPath_, format))
+        throw UsageError("OUT must end in .ppm or .png: '" + outPath_ + "'");
+    const std::pair<int, int> levels = window_ ? WindowLevels(*window_) : std::pair(0, 0);
 
     CCfaImage frame;
-    SetUpFrame(arguments, frame);
-    LaneRendering how = Rendering(arguments);
+    SetUpFrame(frame);
+    LaneRendering how = Rendering();
     CDibImage picture;
-    const LaneRenderResult first = RenderLaneFrame(frame, framePath, how, picture);
+    const LaneRenderResult first = RenderLaneFrame(frame, framePath_, how, picture);
     if (first != LaneRenderResult::Rendered) {
         // A frame that was read but is too small to have a visible area.
-        return Fail(framePath + (first == LaneRenderResult::NoPicture ? ": the frame has no visible picture"
+        return Fail(framePath_ + (first == LaneRenderResult::NoPicture ? ": the frame has no visible picture"
                                                                      : ": cannot read the lane frame"));
     }
-    if (window) {
+    if (window_) {
         // As the dynamic-range control sets it: the frame is read and rendered again.
         frame.SetWindow(static_cast<uint16_t>(levels.first), static_cast<uint16_t>(levels.second));
         how.AutoWindow = false;
-        if (RenderLaneFrame(frame, framePath, how, picture) != LaneRenderResult::Rendered)
-            return Fail(framePath + ": cannot read the lane frame");
+        if (RenderLaneFrame(frame, framePath_, how, picture) != LaneRenderResult::Rendered)
+            return Fail(framePath_ + ": cannot read the lane frame");
     }
-    if (!WritePictureFile(picture, format, outPath))
-        return Fail(outPath + ": cannot write the picture");
-    if (arguments.Has("--stats"))
+    if (!WritePictureFile(picture, format, outPath_))
+        return Fail(outPath_ + ": cannot write the picture");
+    if (stats_)
         PrintStats(frame);
     return ExitSuccess;
+}
+
+// The frame as a new document's refresh leaves it: automatic colour
+// correction, gamma off, the cuts of the settings; then the options.
+void RenderCommand::SetUpFrame(CCfaImage& frame) const
+{
+    frame.HighCut = CVantrelSettings::ClipBright;
+    frame.LowCut = CVantrelSettings::ClipDark;
+    frame.Correction = correction_;
+    if (gamma_)
+        frame.Gamma = *gamma_;
+}
+
+// As a record opened on the frame renders it: with an automatic display range.
+LaneRendering RenderCommand::Rendering() const
+{
+    LaneRendering how;
+    how.AutoWindow = true;
+    if (filter_)
+        how.Filter = *filter_;
+    how.BlackAndWhite = grey_;
+    return how;
 }
 
 void RenderCommand::PrintStats(const CCfaImage& frame)

@@ -1,9 +1,12 @@
 #include "tool/SettingsCommand.h"
 
 #include "config/CVantrelSettings.h"
+#include "tool/OptionalValue.h"
 #include "tool/ToolEnvironment.h"
 #include "tool/ToolOutput.h"
 #include "tool/UsageError.h"
+
+#include <CLI/App.hpp>
 
 #include <algorithm>
 #include <cctype>
@@ -24,10 +27,16 @@ MacAddress SiteMac(const std::string& text)
 
 }  // namespace
 
-int SettingsCommand::Run(const CommandLine& arguments, ToolEnvironment& environment) const
+void SettingsCommand::Declare(CLI::App& command)
+{
+    command.add_option("--site", sites_)->allow_extra_args(false);
+    AddOptionalValue(command, "--save", save_);
+}
+
+int SettingsCommand::Run(ToolEnvironment& environment) const
 {
     std::vector<MacAddress> sites;
-    for (const std::string& text : arguments.Values("--site"))
+    for (const std::string& text : sites_)
         sites.push_back(SiteMac(text));
     const bool loaded = environment.SettingsLoaded();
     CVantrelSettings& settings = environment.Settings();
@@ -36,9 +45,8 @@ int SettingsCommand::Run(const CommandLine& arguments, ToolEnvironment& environm
     for (const MacAddress& mac : sites)
         settings.LookupSite(mac, true);
     Print(settings);
-    const auto out = arguments.Value("--save");
-    if (out && !settings.SaveSettings(*out))
-        return Fail(*out + ": cannot write the settings file");
+    if (save_ && !settings.SaveSettings(*save_))
+        return Fail(*save_ + ": cannot write the settings file");
     return loaded ? ExitSuccess : ExitFailure;
 }
 

@@ -2,6 +2,10 @@
 
 #include "tool/ToolCommand.h"
 
+#include <optional>
+#include <string>
+#include <vector>
+
 class CVantrelSettings;
 
 // `settings`: the settings file as start-up loads it, with units looked up
@@ -11,11 +15,12 @@ class SettingsCommand : public ToolCommand {
 public:
     std::string Name() const override { return "settings"; }
     std::string Synopsis() const override { return "[--site MAC]... [--save OUT]"; }
-    std::vector<OptionDefinition> Options() const override { return {{"--site", true}, {"--save", true}}; }
-    int MinPositionals() const override { return 0; }
-    int MaxPositionals() const override { return 0; }
-    int Run(const CommandLine& arguments, ToolEnvironment& environment) const override;
+    void Declare(CLI::App& command) override;
+    int Run(ToolEnvironment& environment) const override;
 
 private:
     static void Print(const CVantrelSettings& settings);
+
+    std::vector<std::string> sites_;
+    std::optional<std::string> save_;
 };

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "tool/CommandLine.h"
-
 #include <string>
-#include <vector>
+
+namespace CLI {
+class App;
+}
 
 class ToolEnvironment;
 
@@ -14,8 +15,8 @@ enum ExitStatus : int {
     ExitUsage = 2,
 };
 
-// One subcommand: its name, how it is called, the options and number of
-// positional arguments it takes, and what it does.
+// One subcommand: its name, how it is called, the options and positional
+// arguments it takes, and what it does.
 class ToolCommand {
 public:
     virtual ~ToolCommand() = default;
@@ -23,12 +24,11 @@ public:
     virtual std::string Name() const = 0;
     // The arguments after the name, as the usage text shows them.
     virtual std::string Synopsis() const = 0;
-    // Its own options; the common ones are added by the registry.
-    virtual std::vector<OptionDefinition> Options() const { return {}; }
-    virtual int MinPositionals() const = 0;
-    virtual int MaxPositionals() const = 0;
+    // Puts its own options and positional arguments on its subcommand, bound
+    // to what Run reads; the common ones are added by the registry.
+    virtual void Declare(CLI::App& command) = 0;
 
-    // Runs with arguments that passed the checks above; an ExitStatus. Throws
-    // UsageError for a value it cannot use.
-    virtual int Run(const CommandLine& arguments, ToolEnvironment& environment) const = 0;
+    // Runs with arguments that passed the checks declared; an ExitStatus.
+    // Throws UsageError for a value it cannot use.
+    virtual int Run(ToolEnvironment& environment) const = 0;
 };

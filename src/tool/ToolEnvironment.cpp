@@ -1,13 +1,15 @@
 #include "tool/ToolEnvironment.h"
 
 #include "records/RecordDirectory.h"
-#include "tool/CommandLine.h"
+#include "tool/OptionalValue.h"
 
-ToolEnvironment::ToolEnvironment(const CommandLine& arguments)
-    : settingsPath_(arguments.Value("--settings").value_or(SettingsFileName)),
-      codeNotesPath_(arguments.Value("--codenotes").value_or(CodeNotesFileName)),
-      root_(arguments.Value("--root"))
+#include <CLI/App.hpp>
+
+void ToolEnvironment::Declare(CLI::App& command)
 {
+    command.add_option("--settings", settingsPath_);
+    command.add_option("--codenotes", codeNotesPath_);
+    AddOptionalValue(command, "--root", root_);
 }
 
 CVantrelSettings& ToolEnvironment::Settings()

@@ -7,7 +7,10 @@
 #include <optional>
 #include <string>
 
-class CommandLine;
+namespace CLI {
+class App;
+}
+
 class RecordDirectory;
 
 // What every subcommand starts from, as the application has it after its
@@ -18,7 +21,9 @@ public:
     static constexpr const char* SettingsFileName = "VantrelControl.settings";
     static constexpr const char* CodeNotesFileName = "VantrelControl.codenote";
 
-    explicit ToolEnvironment(const CommandLine& arguments);
+    // "--settings FILE", "--codenotes FILE" and "--root DIR", which every
+    // subcommand takes.
+    void Declare(CLI::App& command);
 
     const std::string& SettingsPath() const { return settingsPath_; }
     const std::string& CodeNotesPath() const { return codeNotesPath_; }
@@ -37,8 +42,8 @@ public:
     std::unique_ptr<RecordDirectory> OpenRecords();
 
 private:
-    std::string settingsPath_;
-    std::string codeNotesPath_;
+    std::string settingsPath_ = SettingsFileName;
+    std::string codeNotesPath_ = CodeNotesFileName;
     std::optional<std::string> root_;
     std::optional<CVantrelSettings> settings_;
     std::optional<CCodeNoteMap> codeNotes_;

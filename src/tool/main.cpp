@@ -8,6 +8,5 @@ int main(int argc, char** argv)
 {
     // The records listing prints times in the user's locale, as the application does.
     std::setlocale(LC_TIME, "");
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return CommandRegistry().Run(arguments);
+    return CommandRegistry().Run(std::vector<std::string>(argv + 1, argv + argc));
 }

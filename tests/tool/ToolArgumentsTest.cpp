@@ -5,12 +5,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cctype>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-TEST(CommandLineTest, UsageGoesToStandardErrorUnlessAskedFor)
+const std::vector<std::string> Commands = {"record", "render",   "list",      "export", "confirm", "reject",
+                                           "note",   "settings", "codenotes", "demo",   "print"};
+
+TEST(ToolArgumentsTest, UsageGoesToStandardErrorUnlessAskedFor)
 {
     for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {"frobnicate"}}) {
         const ToolResult result = RunTool(arguments);
@@ -19,16 +24,62 @@ TEST(CommandLineTest, UsageGoesToStandardErrorUnlessAskedFor)
         EXPECT_NE(result.Err.find("usage: vantrel-tool COMMAND [options]\n"), std::string::npos);
     }
     EXPECT_TRUE(StartsWith(RunTool({"frobnicate"}).Err, "vantrel-tool: unknown command 'frobnicate'\n"));
-    const ToolResult help = RunTool({"--help"});
-    EXPECT_EQ(help.Status, 0);
-    for (const char* command : {"record", "render", "list", "export", "confirm", "reject", "note", "settings",
-                                "codenotes", "demo", "print"})
-        EXPECT_NE(help.Out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
+    for (const char* word : {"--help", "help"}) {
+        const ToolResult help = RunTool({word});
+        EXPECT_EQ(help.Status, 0);
+        EXPECT_EQ(help.Err, "");
+        for (const std::string& command : Commands)
+            EXPECT_NE(help.Out.find("\n  " + command + " "), std::string::npos) << command;
+    }
+    const ToolResult version = RunTool({"--version"});
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_TRUE(StartsWith(version.Out, "vantrel-tool ")) << version.Out;
+}
+
+// A command's usage, asked for, is the one line a usage error ends with.
+TEST(ToolArgumentsTest, EachCommandShowsItsUsageWhenAskedFor)
+{
+    for (const std::string& command : Commands) {
+        const ToolResult help = RunTool({command, "--help"});
+        EXPECT_EQ(help.Status, 0) << command;
+        EXPECT_EQ(help.Err, "") << command;
+        EXPECT_EQ(Lines(help.Out), std::vector<std::string>{Lines(RunTool({command, "--no-such-option"}).Err).at(1)});
+        EXPECT_TRUE(StartsWith(help.Out, "usage: vantrel-tool " + command + " ")) << help.Out;
+    }
+}
+
+// Every option the usage names, and the common ones, is one the command
+// takes: given after the command's positional arguments it is never refused
+// as unexpected, as an option the usage does not name is.
+TEST(ToolArgumentsTest, CommandsTakeEveryOptionTheirUsageNames)
+{
+    const testsupport::TempDir temp;
+    for (const std::string& command : Commands) {
+        const std::string usage = Lines(RunTool({command, "--help"}).Out).at(0);
+        std::istringstream words(usage.substr(std::string("usage: vantrel-tool ").size() + command.size()));
+        std::vector<std::string> positionals, options;
+        for (std::string word; words >> word;) {
+            const auto dashes = word.find("--");
+            if (dashes != std::string::npos)
+                options.push_back(word.substr(dashes, word.find_first_of("]") - dashes));
+            else if (options.empty() && word.front() != '[' && std::isupper(static_cast<unsigned char>(word.front())))
+                positionals.push_back("P" + std::to_string(positionals.size()));
+        }
+        ASSERT_GE(options.size(), 3u) << usage;
+        options.push_back("--no-such-option");
+        for (const std::string& option : options) {
+            std::vector<std::string> arguments = {command};
+            arguments.insert(arguments.end(), positionals.begin(), positionals.end());
+            arguments.push_back(option);
+            const bool refused = RunTool(arguments, temp.Path()).Err.find("not expected") != std::string::npos;
+            EXPECT_EQ(refused, option == "--no-such-option") << command << " " << option;
+        }
+    }
 }
 
 // Every wrong argument ends with status 2, a message naming the command, and
 // the command's usage; nothing is printed on standard output.
-TEST(CommandLineTest, BadArgumentsAreUsageErrors)
+TEST(ToolArgumentsTest, BadArgumentsAreUsageErrors)
 {
     const std::vector<std::vector<std::string>> cases = {
         {"record"}, {"record", "a", "b"}, {"record", "a", "--frames"}, {"list", "--sort", "size"},
@@ -39,6 +90,8 @@ TEST(CommandLineTest, BadArgumentsAreUsageErrors)
         {"note", "name", "--state", "rejected"}, {"export"},
         {"settings", "--site", "00:11:22:33:44"}, {"codenotes", "--set", "x=text"}, {"demo", "dir", "--records", "0"},
         {"demo", "dir", "--seed", "-1"}, {"print", "name"}, {"print", "name", "out.pdf", "--general"},
+        {"list", "--sort", "1"}, {"list", "--notes", "extra"}, {"confirm", "name", "--state", "02"},
+        {"settings", "--site", "00:11:22:33:44:55", "00:11:22:33:44:66"}, {"list", "--mask"},
     };
     for (const auto& arguments : cases) {
         const ToolResult result = RunTool(arguments);
@@ -50,10 +103,12 @@ TEST(CommandLineTest, BadArgumentsAreUsageErrors)
     }
 }
 
-// A whole number is all of the text: a trailing letter, a fraction, a space
-// or nothing at all is a usage error for every option and argument that takes
-// one, however the parser reads the digits before it.
-TEST(CommandLineTest, WholeNumbersAreRefusedWithAnythingAfterTheirDigits)
+// A whole number is decimal digits, after a minus sign or not, and nothing
+// else: a trailing letter, a fraction, a space or nothing at all is a usage
+// error for every option and argument that takes one, and so are the forms
+// a C conversion would read as a number (hexadecimal, a plus sign, a
+// leading blank).
+TEST(ToolArgumentsTest, WholeNumbersAreDecimalDigitsAlone)
 {
     const std::vector<std::vector<std::string>> forms = {
         {"list", "--mask", "@"},
@@ -66,10 +121,11 @@ TEST(CommandLineTest, WholeNumbersAreRefusedWithAnythingAfterTheirDigits)
         {"demo", "dir", "--records", "@"},
         {"demo", "dir", "--seed", "@"},
         {"print", "name", "out.pdf", "--general", "1-@"},
+        {"print", "name", "out.pdf", "--detailed", "left:@"},
         {"print", "name", "out.pdf", "--correction", "@"},
     };
     for (const auto& form : forms)
-        for (const std::string bad : {"7x", "1.5", "7 ", ""}) {
+        for (const std::string bad : {"7x", "1.5", "7 ", "", "0x1", "+1", " 1"}) {
             std::vector<std::string> arguments = form;
             for (std::string& argument : arguments)
                 if (const auto at = argument.find('@'); at != std::string::npos)
@@ -77,12 +133,37 @@ TEST(CommandLineTest, WholeNumbersAreRefusedWithAnythingAfterTheirDigits)
             const ToolResult result = RunTool(arguments);
             EXPECT_EQ(result.Status, 2) << form[0] << " " << form[form.size() - 2] << " '" << bad << "'";
             EXPECT_EQ(result.Out, "") << form[0] << " '" << bad << "'";
+            EXPECT_TRUE(StartsWith(result.Err, "vantrel-tool " + form[0] + ": ")) << result.Err;
         }
+}
+
+// The forms the tool has always read: a lone "-", a word of a dash and a
+// digit (a negative note code), a command's name and everything after "--"
+// are positional arguments; of an option given twice the last counts.
+TEST(ToolArgumentsTest, ArgumentFormsAreRead)
+{
+    const testsupport::TempDir temp;
+    const struct {
+        std::vector<std::string> arguments;
+        std::string err;
+    } cases[] = {
+        {{"record", "-"}, "-: not a directory"},
+        {{"record", "-5"}, "-5: not a directory"},
+        {{"record", "list"}, "list: not a directory"},
+        {{"record", "--", "--stats"}, "--stats: not a directory"},
+        {{"codenotes", "--save", temp.Path() + "a/x", "--save", temp.Path() + "b/x"},
+         temp.Path() + "b/x: cannot write the code-note file"},
+    };
+    for (const auto& c : cases) {
+        const ToolResult result = RunTool(c.arguments, temp.Path());
+        EXPECT_EQ(result.Status, 1) << c.err;
+        EXPECT_NE(result.Err.find("vantrel-tool: " + c.err + "\n"), std::string::npos) << result.Err;
+    }
 }
 
 // Input that cannot be read and output that cannot be written end with
 // status 1 and one message, and leave no picture behind.
-TEST(CommandLineTest, UnreadableInputAndUnwritableOutputFail)
+TEST(ToolArgumentsTest, UnreadableInputAndUnwritableOutputFail)
 {
     const testsupport::TempDir temp;
     const std::string dir = temp.Path(), none = dir + "missing/out";
