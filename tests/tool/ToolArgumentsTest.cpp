@@ -93,8 +93,10 @@ TEST(ToolArgumentsTest, BadArgumentsAreUsageErrors)
         {"list", "--sort", "1"}, {"list", "--notes", "extra"}, {"confirm", "name", "--state", "02"},
         {"settings", "--site", "00:11:22:33:44:55", "00:11:22:33:44:66"}, {"list", "--mask"},
     };
+    // In a directory of its own: an argument taken by mistake writes there.
+    const testsupport::TempDir temp;
     for (const auto& arguments : cases) {
-        const ToolResult result = RunTool(arguments);
+        const ToolResult result = RunTool(arguments, temp.Path());
         const std::string& command = arguments[0];
         EXPECT_EQ(result.Status, 2) << arguments.back();
         EXPECT_EQ(result.Out, "") << arguments.back();
@@ -124,13 +126,14 @@ TEST(ToolArgumentsTest, WholeNumbersAreDecimalDigitsAlone)
         {"print", "name", "out.pdf", "--detailed", "left:@"},
         {"print", "name", "out.pdf", "--correction", "@"},
     };
+    const testsupport::TempDir temp;
     for (const auto& form : forms)
         for (const std::string bad : {"7x", "1.5", "7 ", "", "0x1", "+1", " 1"}) {
             std::vector<std::string> arguments = form;
             for (std::string& argument : arguments)
                 if (const auto at = argument.find('@'); at != std::string::npos)
                     argument.replace(at, 1, bad);
-            const ToolResult result = RunTool(arguments);
+            const ToolResult result = RunTool(arguments, temp.Path());
             EXPECT_EQ(result.Status, 2) << form[0] << " " << form[form.size() - 2] << " '" << bad << "'";
             EXPECT_EQ(result.Out, "") << form[0] << " '" << bad << "'";
             EXPECT_TRUE(StartsWith(result.Err, "vantrel-tool " + form[0] + ": ")) << result.Err;
