@@ -1,6 +1,7 @@
 #include "imaging/CCfaImage.h"
 
 #include "imaging/ColourGains.h"
+#include "imaging/ColourMapSet.h"
 #include "imaging/Demosaic.h"
 #include "imaging/LevelSearch.h"
 #include "imaging/RenderTables.h"
@@ -219,13 +220,9 @@ void CCfaImage::RenderColour(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, i
     const DemosaicArea area = AreaFor(dest, rowStep, x0, y0, w, h, bayerPhase);
     if (area.ys == area.ye || area.xs == area.xe)
         return;
-    const ColourGains gains = GainsFor(Correction, HeaderHour());
-    const std::vector<uint8_t> window = WindowMap(WindowLow, WindowHigh, WindowRange);
-    const uint32_t ceiling = area.ceiling;
-    const std::vector<uint8_t> red = GainWindowMap(window, gains.Red, ceiling, ColourMapSlack);
-    const std::vector<uint8_t> green = GainWindowMap(window, gains.Green, ceiling, ColourMapSlack);
-    const std::vector<uint8_t> blue = GainWindowMap(window, gains.Blue, ceiling, ColourMapSlack);
-    DemosaicColour(area, {red.data(), green.data(), blue.data()});
+    const ColourMapSet maps(GainsFor(Correction, HeaderHour()), WindowLow, WindowHigh, WindowRange,
+                            area.ceiling);
+    DemosaicColour(area, maps.Maps());
 }
 
 void CCfaImage::RenderGrey(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, int w, int h,
