@@ -5,7 +5,7 @@
 
 // One channel's byte computed from its estimate e with 16-bit integers, where
 // the tables would need a lookup per value:
-//   level = whole x e + (tenths x e + bias) / 10
+//   level = whole x e + (tenths x e + 5) / 10
 //   byte  = 0 up to WindowLow, 255 from the first white level, else
 //           ((level - WindowLow) x 256) / WindowRange as a multiply by a
 //           32-bit reciprocal split in two 16-bit halves.
@@ -14,15 +14,15 @@
 class ColourForm {
 public:
     // Empty where no exact form exists: a gain that is not a whole number of
-    // tenths, or a window other than the one SetWindow makes of at most 4096
-    // levels. Those renderings take the tables.
+    // tenths; an odd number of tenths whose double lies below it, where
+    // e x gain + 0.5 for a product ending in a half falls either way,
+    // depending on how the product rounds; or a window other than one
+    // SetWindow makes of at most 4096 levels. Those renderings take the
+    // tables.
     static std::optional<ColourForm> For(double gain, uint16_t low, uint16_t high, uint16_t range);
 
     uint16_t whole = 0;
     uint16_t tenths = 0;
-    // 5 rounds a product ending in a half up, 4 down: the double gain lies
-    // above or below its tenths and decides which way e x gain + 0.5 falls.
-    uint16_t bias = 0;
     uint16_t low = 0;
     // The largest level - low that divides to a grey byte: range - 1.
     uint16_t lastStep = 0;
