@@ -123,18 +123,11 @@ void CCfaImage::Prepare()
         for (int32_t x = black.x0; x <= black.x1; ++x)
             sum += samples_[static_cast<size_t>(y) * width_ + x] & 0xFFF;
     const double cells = double(black.x1 - black.x0 + 1) * (black.y1 - black.y0 + 1);
-    const auto blackLevel = static_cast<int32_t>(static_cast<double>(sum) / cells);
-
-    std::array<uint16_t, LevelCount> levelMap;
-    for (int32_t v = 0; v < LevelCount; ++v)
-        levelMap[v] = static_cast<uint16_t>(v >= blackLevel ? v - blackLevel : 0);
-    if (Gamma > 0.0) {
-        const std::array<uint16_t, LevelCount>& curve = gammaCurve_.TableFor(Gamma);
-        for (uint16_t& level : levelMap)
-            level = curve[level];
-    }
+    // A mean of 12-bit levels.
+    const auto blackLevel = static_cast<uint16_t>(static_cast<double>(sum) / cells);
     const size_t count = size_t(width_) * size_t(height_);
-    PrepareSamples(samples_.get(), count, levelMap, histogram_);
+    PrepareSamples(samples_.get(), count, blackLevel,
+                   Gamma > 0.0 ? &gammaCurve_.TableFor(Gamma) : nullptr, histogram_);
     twelveBit_ = true;
 
     const double scale = 1.0 / static_cast<double>(count);
