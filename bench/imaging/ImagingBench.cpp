@@ -166,7 +166,11 @@ std::string ProcessorName()
 
 const char* ColourRowPath()
 {
-    return CpuHasAvx512() ? "AVX-512" : CpuHasAvx2() ? "AVX2" : "portable";
+#if defined(__x86_64__)
+    return CpuHasAvx512() ? "AVX-512" : CpuHasAvx2() ? "AVX2" : "portable (SSE2 colour rows)";
+#else
+    return "portable";
+#endif
 }
 
 }  // namespace

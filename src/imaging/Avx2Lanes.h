@@ -72,15 +72,18 @@ struct Avx2Lanes {
     {
         return _mm256_unpackhi_epi16(a, b);
     }
-    // pattern within every 128-bit block.
-    [[gnu::target("avx2")]] static Vector ShuffleBytes(Vector a, __m128i pattern)
+    // The low three bytes of each 32-bit lane, packed into the first twelve
+    // of each block.
+    [[gnu::target("avx2")]] static Vector SqueezeBlocks(Vector a)
     {
-        return _mm256_shuffle_epi8(a, _mm256_broadcastsi128_si256(pattern));
+        const __m128i squeeze =
+            _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+        return _mm256_shuffle_epi8(a, _mm256_broadcastsi128_si256(squeeze));
     }
     template <int Index>
-    [[gnu::target("avx2")]] static __m128i Block(Vector a)
+    [[gnu::target("avx2")]] static void StoreBlock(uint8_t* out, Vector a)
     {
-        return _mm256_extracti128_si256(a, Index);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_extracti128_si256(a, Index));
     }
 };
 

@@ -73,15 +73,19 @@ struct Avx512Lanes {
     {
         return _mm512_unpackhi_epi16(a, b);
     }
-    // pattern within every 128-bit block.
-    [[gnu::target("avx512f,avx512bw")]] static Vector ShuffleBytes(Vector a, __m128i pattern)
+    // The low three bytes of each 32-bit lane, packed into the first twelve
+    // of each block.
+    [[gnu::target("avx512f,avx512bw")]] static Vector SqueezeBlocks(Vector a)
     {
-        return _mm512_shuffle_epi8(a, _mm512_maskz_broadcast_i32x4(0xFFFF, pattern));
+        const __m128i squeeze =
+            _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+        return _mm512_shuffle_epi8(a, _mm512_maskz_broadcast_i32x4(0xFFFF, squeeze));
     }
     template <int Index>
-    [[gnu::target("avx512f,avx512bw")]] static __m128i Block(Vector a)
+    [[gnu::target("avx512f,avx512bw")]] static void StoreBlock(uint8_t* out, Vector a)
     {
-        return _mm512_maskz_extracti32x4_epi32(0xF, a, Index);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                         _mm512_maskz_extracti32x4_epi32(0xF, a, Index));
     }
 };
 

@@ -6,12 +6,16 @@
 #if defined(__x86_64__) && defined(__GNUC__)
 #include "imaging/Avx2Lanes.h"
 #include "imaging/Avx512Lanes.h"
-
-#include <immintrin.h>
+#include "imaging/Sse2Lanes.h"
 
 #include <utility>
 
 namespace {
+
+namespace sse2 {
+using Lanes = Sse2Lanes;
+#include "imaging/DemosaicWideRow.inc"
+}  // namespace sse2
 
 #if defined(__clang__)
 #pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
@@ -56,7 +60,7 @@ int32_t DemosaicColourRowWide(const SensorRow& row, const ColourMaps& maps)
         return avx512::ColourRow(row, maps);
     if (CpuHasAvx2())
         return avx2::ColourRow(row, maps);
-    return row.xs;
+    return sse2::ColourRow(row, maps);
 }
 
 #else
