@@ -16,9 +16,9 @@ public:
     // Empty where no exact form exists: a gain that is not a whole number of
     // tenths; an odd number of tenths whose double lies below it, where
     // e x gain + 0.5 for a product ending in a half falls either way,
-    // depending on how the product rounds; or a window other than one
-    // SetWindow makes of at most 4096 levels. Those renderings take the
-    // tables.
+    // depending on how the product rounds; or a window whose range is not
+    // high - low + 1 (members written by hand) or spans more than the 4096
+    // levels SetWindow can make. Those renderings take the tables.
     static std::optional<ColourForm> For(double gain, uint16_t low, uint16_t high, uint16_t range);
 
     uint16_t whole = 0;
