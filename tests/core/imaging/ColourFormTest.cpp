@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -16,36 +17,45 @@
 namespace {
 
 constexpr int32_t Levels = 4096;
-// One wide group of either instruction set and two pixels for the tail.
+// One wide group of either instruction set and two pixels for the row end.
 constexpr int32_t Width = 36;
+// Tiles of 3 x 3 samples at one level; the sample in the middle of a tile has
+// every estimate of every channel equal to that level.
+constexpr int32_t TilesPerRow = Width / 3;
+constexpr int32_t TileRows = (Levels + TilesPerRow - 1) / TilesPerRow;
 
-// Three rows per level, all at that level: the middle row of each band has
-// every estimate of every channel equal to the level.
-std::vector<uint16_t> LevelBands()
+int32_t TileLevel(int32_t tileRow, int32_t tile)
+{
+    return std::min(tileRow * TilesPerRow + tile, Levels - 1);
+}
+
+std::vector<uint16_t> LevelTiles()
 {
     std::vector<uint16_t> samples;
-    for (int32_t level = 0; level < Levels; ++level)
-        samples.insert(samples.end(), size_t{3} * Width, static_cast<uint16_t>(level));
+    for (int32_t y = 0; y < 3 * TileRows; ++y)
+        for (int32_t x = 0; x < Width; ++x)
+            samples.push_back(static_cast<uint16_t>(TileLevel(y / 3, x / 3)));
     return samples;
 }
 
-// The first mismatch of the middle rows against the double formula, or "".
+// The first mismatch of the tiles' middles against the double formula, or "".
 std::string FirstMismatch(const std::vector<uint8_t>& rows, int32_t rowBytes,
                           const std::array<double, 3>& gains, const plain::Window& window)
 {
-    for (int32_t level = 0; level < Levels; ++level) {
-        // Output row k is sensor row k + 1.
-        const uint8_t* row = rows.data() + static_cast<ptrdiff_t>(3 * level) * rowBytes;
-        for (int32_t channel = 0; channel < 3; ++channel) {
-            // Bytes are blue, green, red; gains red, green, blue.
-            const double gain = gains[2 - channel];
-            const uint8_t expected =
-                plain::Map(window, static_cast<uint16_t>(static_cast<int32_t>(level * gain + 0.5)));
-            for (int32_t x = 0; x < rowBytes / 3; ++x) {
-                if (row[3 * x + channel] != expected) {
+    for (int32_t tileRow = 0; tileRow < TileRows; ++tileRow) {
+        for (int32_t tile = 0; tile < TilesPerRow; ++tile) {
+            // The middle of the tile, sensor (3 t + 1, 3 r + 1), is output pixel (3 t, 3 r).
+            const uint8_t* pixel = rows.data() + static_cast<ptrdiff_t>(3 * tileRow) * rowBytes + 9 * tile;
+            const int32_t level = TileLevel(tileRow, tile);
+            for (int32_t channel = 0; channel < 3; ++channel) {
+                // Bytes are blue, green, red; gains red, green, blue.
+                const double gain = gains[2 - channel];
+                const uint8_t expected =
+                    plain::Map(window, static_cast<uint16_t>(static_cast<int32_t>(level * gain + 0.5)));
+                if (pixel[channel] != expected) {
                     std::ostringstream text;
-                    text << "level " << level << " gain " << gain << " column " << x + 1 << ": "
-                         << int{row[3 * x + channel]} << " for " << int{expected};
+                    text << "level " << level << " gain " << gain << " column " << 3 * tile + 1 << ": "
+                         << int{pixel[channel]} << " for " << int{expected};
                     return text.str();
                 }
             }
@@ -64,14 +74,14 @@ std::string FirstMismatch(const std::vector<uint8_t>& rows, int32_t rowBytes,
 // check per gain and window.
 TEST(ColourForm, EveryEstimateThroughEveryChannelMatchesTheDoubleFormula)
 {
-    const std::vector<uint16_t> samples = LevelBands();
+    const std::vector<uint16_t> samples = LevelTiles();
     DemosaicArea area;
     area.samples = samples.data();
     area.width = Width;
     area.xs = 1;
     area.xe = Width - 1;
     area.ys = 1;
-    area.ye = 3 * Levels - 1;
+    area.ye = 3 * TileRows - 1;
     area.ceiling = Levels - 1;
     const int32_t rowBytes = 3 * (area.xe - area.xs);
     area.rowStep = rowBytes;
