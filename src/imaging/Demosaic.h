@@ -23,8 +23,9 @@ struct DemosaicArea {
 
 class ColourForm;
 
-// Bytes per channel for every estimate up to the ceiling; with the channels' integer forms the wide rows compute the bytes
-// instead, and without them leave the whole row to the tables.
+// Bytes per channel for every estimate up to the ceiling. With the channels'
+// integer forms (all three or none) the wide rows compute the bytes instead;
+// without them the tables render the whole row.
 struct ColourMaps {
     const uint8_t* red = nullptr;
     const uint8_t* green = nullptr;

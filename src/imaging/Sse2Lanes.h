@@ -14,7 +14,10 @@ struct Sse2Lanes {
     using Choice = __m128i;
     static constexpr int32_t Blocks = 1;
 
-    static Vector Load(const uint16_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+    static Vector Load(const uint16_t* p)
+    {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    }
     static Vector Set(uint16_t v) { return _mm_set1_epi16(static_cast<short>(v)); }
     static Vector Add(Vector a, Vector b) { return _mm_add_epi16(a, b); }
     static Vector Or(Vector a, Vector b) { return _mm_or_si128(a, b); }

@@ -45,17 +45,18 @@ std::string FirstMismatch(const std::vector<uint8_t>& rows, int32_t rowBytes,
     for (int32_t tileRow = 0; tileRow < TileRows; ++tileRow) {
         for (int32_t tile = 0; tile < TilesPerRow; ++tile) {
             // The middle of the tile, sensor (3 t + 1, 3 r + 1), is output pixel (3 t, 3 r).
-            const uint8_t* pixel = rows.data() + static_cast<ptrdiff_t>(3 * tileRow) * rowBytes + 9 * tile;
+            const uint8_t* pixel =
+                rows.data() + static_cast<ptrdiff_t>(3 * tileRow) * rowBytes + 9 * tile;
             const int32_t level = TileLevel(tileRow, tile);
             for (int32_t channel = 0; channel < 3; ++channel) {
                 // Bytes are blue, green, red; gains red, green, blue.
                 const double gain = gains[2 - channel];
-                const uint8_t expected =
-                    plain::Map(window, static_cast<uint16_t>(static_cast<int32_t>(level * gain + 0.5)));
+                const auto level16 = static_cast<uint16_t>(static_cast<int32_t>(level * gain + 0.5));
+                const uint8_t expected = plain::Map(window, level16);
                 if (pixel[channel] != expected) {
                     std::ostringstream text;
-                    text << "level " << level << " gain " << gain << " column " << 3 * tile + 1 << ": "
-                         << int{pixel[channel]} << " for " << int{expected};
+                    text << "level " << level << " gain " << gain << " column " << 3 * tile + 1
+                         << ": " << int{pixel[channel]} << " for " << int{expected};
                     return text.str();
                 }
             }
