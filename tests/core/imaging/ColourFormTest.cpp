@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -121,7 +122,7 @@ TEST(ColourForm, EveryEstimateThroughEveryChannelMatchesTheDoubleFormula)
 
 TEST(ColourForm, NoneForAGainThatIsNotWholeTenthsOrWhoseHalfProductsFallBothWays)
 {
-    for (const double gain : {1.05, -0.1, 16.0, 1.1 + 1e-15, 0.7, 1.7})
+    for (const double gain : {1.05, -0.1, 16.0, 1e300, std::nan(""), 1.1 + 1e-15, 0.7, 1.7})
         EXPECT_FALSE(ColourForm::For(gain, 0, 4095, 4096)) << gain;
     EXPECT_TRUE(ColourForm::For(15.9, 0, 4095, 4096));
 }
