@@ -2,6 +2,7 @@
 
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"
+#include "imaging/CpuFeatures.h"
 #include "imaging/FilterKernels.h"
 #include "imaging/RotateImage90.h"
 
@@ -15,7 +16,9 @@
 #include <opencv2/imgproc.hpp>
 #endif
 
+#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
@@ -148,6 +151,28 @@ void BenchOpenCvFilter(benchmark::State& state)
 }
 #endif
 
+// The "model name" of the first processor in /proc/cpuinfo.
+std::string ProcessorName()
+{
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    const std::string key = "model name";
+    for (std::string line; std::getline(cpuinfo, line);) {
+        const size_t colon = line.find(':');
+        if (line.compare(0, key.size(), key) == 0 && colon != std::string::npos)
+            return line.substr(colon + std::min<size_t>(2, line.size() - colon));
+    }
+    return "unknown";
+}
+
+const char* ColourRowPath()
+{
+#if defined(__x86_64__)
+    return CpuHasAvx512() ? "AVX-512" : CpuHasAvx2() ? "AVX2" : "portable (SSE2 colour rows)";
+#else
+    return "portable";
+#endif
+}
+
 }  // namespace
 
 void bench::RegisterBenchmarks(bool smoke)
@@ -183,6 +208,8 @@ void bench::RegisterBenchmarks(bool smoke)
 
 void bench::ReportRatios(const bench::Times& times)
 {
+    // A ratio is read with the machine and the path it came from.
+    std::printf("processor: %s\ncolour rows: %s\n", ProcessorName().c_str(), ColourRowPath());
     bench::PrintRatio(times, "full re-render against OpenCV demosaic", "Render", "OpenCvDemosaic");
     bench::PrintRatio(times, "full re-render against copy floor", "Render", "RenderCopyFloor");
     bench::PrintRatio(times, "gamma on against gamma off", "RenderGamma", "Render");

@@ -1,6 +1,7 @@
 #include "imaging/CCfaImage.h"
 
 #include "imaging/ColourGains.h"
+#include "imaging/ColourMapSet.h"
 #include "imaging/Demosaic.h"
 #include "imaging/LevelSearch.h"
 #include "imaging/RenderTables.h"
@@ -122,18 +123,11 @@ void CCfaImage::Prepare()
         for (int32_t x = black.x0; x <= black.x1; ++x)
             sum += samples_[static_cast<size_t>(y) * width_ + x] & 0xFFF;
     const double cells = double(black.x1 - black.x0 + 1) * (black.y1 - black.y0 + 1);
-    const auto blackLevel = static_cast<int32_t>(static_cast<double>(sum) / cells);
-
-    std::array<uint16_t, LevelCount> levelMap;
-    for (int32_t v = 0; v < LevelCount; ++v)
-        levelMap[v] = static_cast<uint16_t>(v >= blackLevel ? v - blackLevel : 0);
-    if (Gamma > 0.0) {
-        const std::array<uint16_t, LevelCount>& curve = gammaCurve_.TableFor(Gamma);
-        for (uint16_t& level : levelMap)
-            level = curve[level];
-    }
+    // A mean of 12-bit levels.
+    const auto blackLevel = static_cast<uint16_t>(static_cast<double>(sum) / cells);
     const size_t count = size_t(width_) * size_t(height_);
-    PrepareSamples(samples_.get(), count, levelMap, histogram_);
+    PrepareSamples(samples_.get(), count, blackLevel,
+                   Gamma > 0.0 ? &gammaCurve_.TableFor(Gamma) : nullptr, histogram_);
     twelveBit_ = true;
 
     const double scale = 1.0 / static_cast<double>(count);
@@ -219,13 +213,9 @@ void CCfaImage::RenderColour(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, i
     const DemosaicArea area = AreaFor(dest, rowStep, x0, y0, w, h, bayerPhase);
     if (area.ys == area.ye || area.xs == area.xe)
         return;
-    const ColourGains gains = GainsFor(Correction, HeaderHour());
-    const std::vector<uint8_t> window = WindowMap(WindowLow, WindowHigh, WindowRange);
-    const uint32_t ceiling = area.ceiling;
-    const std::vector<uint8_t> red = GainWindowMap(window, gains.Red, ceiling, ColourMapSlack);
-    const std::vector<uint8_t> green = GainWindowMap(window, gains.Green, ceiling, ColourMapSlack);
-    const std::vector<uint8_t> blue = GainWindowMap(window, gains.Blue, ceiling, ColourMapSlack);
-    DemosaicColour(area, {red.data(), green.data(), blue.data()});
+    const ColourMapSet maps(GainsFor(Correction, HeaderHour()), WindowLow, WindowHigh, WindowRange,
+                            area.ceiling);
+    DemosaicColour(area, maps.Maps());
 }
 
 void CCfaImage::RenderGrey(uint8_t* dest, ptrdiff_t rowStep, int x0, int y0, int w, int h,

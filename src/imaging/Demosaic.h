@@ -21,16 +21,18 @@ struct DemosaicArea {
     ptrdiff_t rowStep = 0;
 };
 
-// Bytes every colour map holds past its last estimate, because the wide path
-// reads four bytes at each estimate.
-constexpr uint32_t ColourMapSlack = 3;
+class ColourForm;
 
-// Bytes per channel for every estimate up to the ceiling, and ColourMapSlack
-// more.
+// Bytes per channel for every estimate up to the ceiling. With the channels'
+// integer forms (all three or none) the wide rows compute the bytes instead;
+// without them the tables render the whole row.
 struct ColourMaps {
     const uint8_t* red = nullptr;
     const uint8_t* green = nullptr;
     const uint8_t* blue = nullptr;
+    const ColourForm* redForm = nullptr;
+    const ColourForm* greenForm = nullptr;
+    const ColourForm* blueForm = nullptr;
 };
 
 // Weighted estimates per channel, summed into a grey level, then the window.

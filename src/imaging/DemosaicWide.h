@@ -20,7 +20,9 @@ struct SensorRow {
 // fits sixteen bits.
 constexpr uint32_t WideSampleCeiling = 4095;
 
-// Demosaics the row sixteen sites at a time with AVX2, from xs up to the
-// column it returns; the rest of the row is left to the caller. Samples must
-// not exceed WideSampleCeiling. Returns xs on machines without AVX2.
+// Demosaics the row 32 sites at a time with AVX-512, 16 with AVX2 or 8 with
+// the SSE2 of every x86-64, from xs up to the column it returns, computing the
+// bytes by the maps' integer forms; the rest of the row is left to the caller.
+// Samples must not exceed WideSampleCeiling. Returns xs on other processors
+// and for maps without forms.
 int32_t DemosaicColourRowWide(const SensorRow& row, const ColourMaps& maps);

@@ -19,9 +19,9 @@ std::vector<uint8_t> WindowMap(uint16_t low, uint16_t high, uint16_t range)
 }
 
 std::vector<uint8_t> GainWindowMap(const std::vector<uint8_t>& window, double gain,
-                                   uint32_t ceiling, uint32_t slack)
+                                   uint32_t ceiling)
 {
-    std::vector<uint8_t> map(ceiling + 1 + slack, 0);
+    std::vector<uint8_t> map(ceiling + 1);
     for (uint32_t e = 0; e <= ceiling; ++e)
         map[e] = window[static_cast<uint16_t>(static_cast<int32_t>(e * gain + 0.5))];
     return map;

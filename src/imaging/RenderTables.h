@@ -11,9 +11,9 @@
 std::vector<uint8_t> WindowMap(uint16_t low, uint16_t high, uint16_t range);
 
 // For every estimate 0..ceiling: estimate x gain + 0.5, truncated, cut to 16
-// bits, then through the window; then `slack` bytes of 0.
+// bits, then through the window.
 std::vector<uint8_t> GainWindowMap(const std::vector<uint8_t>& window, double gain,
-                                   uint32_t ceiling, uint32_t slack);
+                                   uint32_t ceiling);
 
 // weight x estimate for every estimate 0..ceiling.
 std::vector<double> WeightedLevels(double weight, uint32_t ceiling);

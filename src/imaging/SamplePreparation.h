@@ -8,7 +8,8 @@
 // each half goes to its own thread, the same half for both steps.
 constexpr size_t SamplesForTwoThreads = 1 << 17;
 
-// Rewrites every sample as levelMap[sample AND 0xFFF] and counts the new
-// levels into histogram (cleared first).
-void PrepareSamples(uint16_t* samples, size_t count, const std::array<uint16_t, 4096>& levelMap,
-                    std::array<uint32_t, 4096>& histogram);
+// Rewrites every sample as its level (sample AND 0xFFF) less blackLevel, at
+// least 0, then through curve when there is one, and counts the new levels
+// into histogram (cleared first).
+void PrepareSamples(uint16_t* samples, size_t count, uint16_t blackLevel,
+                    const std::array<uint16_t, 4096>* curve, std::array<uint32_t, 4096>& histogram);

@@ -311,7 +311,7 @@ TEST(RenderRules, AGainProductEndingInAHalfRoundsUp)
 {
     // Below 256 this window gives every level its own byte.
     const std::vector<uint8_t> identity = WindowMap(0, 256, 256);
-    const std::vector<uint8_t> map = GainWindowMap(identity, 1.5, 7, 0);
+    const std::vector<uint8_t> map = GainWindowMap(identity, 1.5, 7);
     // 0, 1.5, 3, 4.5, 6, 7.5, 9, 10.5
     EXPECT_EQ(map, (std::vector<uint8_t>{0, 2, 3, 5, 6, 8, 9, 11}));
 }
