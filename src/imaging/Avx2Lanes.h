@@ -45,6 +45,11 @@ struct Avx2Lanes {
     {
         return _mm256_subs_epu16(a, b);
     }
+    // v in the lanes where a equals b, else 0.
+    [[gnu::target("avx2")]] static Vector SelectEqual(Vector a, Vector b, Vector v)
+    {
+        return _mm256_and_si256(_mm256_cmpeq_epi16(a, b), v);
+    }
     template <int Bits>
     [[gnu::target("avx2")]] static Vector ShiftRight(Vector a)
     {

@@ -46,6 +46,11 @@ struct Avx512Lanes {
     {
         return _mm512_subs_epu16(a, b);
     }
+    // v in the lanes where a equals b, else 0.
+    [[gnu::target("avx512f,avx512bw")]] static Vector SelectEqual(Vector a, Vector b, Vector v)
+    {
+        return _mm512_maskz_mov_epi16(_mm512_cmpeq_epi16_mask(a, b), v);
+    }
     template <int Bits>
     [[gnu::target("avx512f,avx512bw")]] static Vector ShiftRight(Vector a)
     {

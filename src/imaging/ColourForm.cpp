@@ -1,13 +1,36 @@
 #include "imaging/ColourForm.h"
 
+#include "imaging/DemosaicWide.h"
+
+#include <array>
 #include <cmath>
 
 namespace {
 
-// (tenths x e + 5) / 10 is taken as (n x 52429) >> 19, exact below 43699:
-// nine tenths of the largest wide estimate stay below it, and the whole part
-// keeps the level within sixteen bits.
-constexpr double LargestGain = 15.9;
+// (tenths x e + 5) / 10 as one high product ((e + offset) x multiplier) >> 16.
+// Found by search for 0 to 6 tenths; for 7, 8 and 9 no multiplier below 2^16
+// is close enough to their fraction over every estimate.
+struct TenthsStep {
+    uint16_t offset;
+    uint16_t multiplier;
+};
+constexpr std::array<TenthsStep, 7> TenthsSteps{
+    {{0, 0}, {5, 6554}, {2, 13108}, {2, 19660}, {1, 26215}, {1, 32768}, {1, 39319}}};
+
+constexpr bool TenthsStepsExact()
+{
+    for (uint32_t tenths = 0; tenths < TenthsSteps.size(); ++tenths) {
+        const auto [offset, multiplier] = TenthsSteps[tenths];
+        for (uint32_t e = 0; e <= WideSampleCeiling; ++e)
+            if (((e + offset) * multiplier) >> 16 != (tenths * e + 5) / 10)
+                return false;
+    }
+    return true;
+}
+static_assert(TenthsStepsExact());
+
+// The whole part then keeps the level within sixteen bits.
+constexpr double LargestGain = 15.6;
 // Beyond this range the split reciprocal misses some quotients.
 constexpr uint32_t LargestRange = 4096;
 
@@ -30,7 +53,7 @@ std::optional<long> ExactTenths(double gain)
 
 bool DividesExactly(uint16_t low, uint16_t high, uint16_t range)
 {
-    return high >= low && range == static_cast<uint16_t>(high - low + 1) && range != 0 &&
+    return high > low && range == static_cast<uint16_t>(high - low + 1) && range != 0 &&
            range <= LargestRange;
 }
 
@@ -39,16 +62,18 @@ bool DividesExactly(uint16_t low, uint16_t high, uint16_t range)
 std::optional<ColourForm> ColourForm::For(double gain, uint16_t low, uint16_t high, uint16_t range)
 {
     const std::optional<long> tenths = ExactTenths(gain);
-    if (!tenths || !DividesExactly(low, high, range))
+    if (!tenths || *tenths % 10 >= static_cast<long>(TenthsSteps.size()) ||
+        !DividesExactly(low, high, range))
         return std::nullopt;
+    const TenthsStep step = TenthsSteps[static_cast<size_t>(*tenths % 10)];
     ColourForm form;
     form.whole = static_cast<uint16_t>(*tenths / 10);
-    form.tenths = static_cast<uint16_t>(*tenths % 10);
+    form.tenthsOffset = step.offset;
+    form.tenthsMultiplier = step.multiplier;
     form.low = low;
     form.lastStep = static_cast<uint16_t>(range - 1);
-    form.whiteBelow = high > low ? static_cast<uint16_t>(high - 1) : low;
-    // ceil(2^32 / range); a range of 1 has no grey level to divide.
-    const uint64_t reciprocal = range == 1 ? 0 : ((uint64_t{1} << 32) + range - 1) / range;
+    // ceil(2^32 / range)
+    const uint64_t reciprocal = ((uint64_t{1} << 32) + range - 1) / range;
     form.reciprocalHigh = static_cast<uint16_t>(reciprocal >> 16);
     form.reciprocalLow = static_cast<uint16_t>(reciprocal);
     return form;

@@ -25,6 +25,8 @@ struct Sse2Lanes {
     static Vector MulHigh(Vector a, Vector b) { return _mm_mulhi_epu16(a, b); }
     static Vector Min(Vector a, Vector b) { return _mm_sub_epi16(a, _mm_subs_epu16(a, b)); }
     static Vector SubFloor0(Vector a, Vector b) { return _mm_subs_epu16(a, b); }
+    // v in the lanes where a equals b, else 0.
+    static Vector SelectEqual(Vector a, Vector b, Vector v) { return _mm_and_si128(_mm_cmpeq_epi16(a, b), v); }
     template <int Bits>
     static Vector ShiftRight(Vector a)
     {
@@ -43,22 +45,22 @@ struct Sse2Lanes {
     }
     static Vector InterleaveLow(Vector a, Vector b) { return _mm_unpacklo_epi16(a, b); }
     static Vector InterleaveHigh(Vector a, Vector b) { return _mm_unpackhi_epi16(a, b); }
-    // The low three bytes of each 32-bit lane, packed into the first twelve:
-    // first within each 64-bit half (six bytes), then the upper half's six
-    // moved next to the lower's.
+    // The low three bytes of each 32-bit lane, packed within each 64-bit
+    // half (six bytes each): moving the upper six next to the lower ones
+    // would cost more shifts than a second store.
     static Vector SqueezeBlocks(Vector a)
     {
         const __m128i lowPixel = _mm_set1_epi64x(0x0000000000FFFFFF);
         const __m128i highPixel = _mm_set1_epi64x(0x0000FFFFFF000000);
-        const __m128i halves = _mm_or_si128(_mm_and_si128(a, lowPixel),
-                                            _mm_and_si128(_mm_srli_epi64(a, 8), highPixel));
-        const __m128i lowSix = _mm_and_si128(halves, _mm_set_epi64x(0, 0x0000FFFFFFFFFFFF));
-        return _mm_or_si128(lowSix, _mm_slli_si128(_mm_srli_si128(halves, 8), 6));
+        return _mm_or_si128(_mm_and_si128(a, lowPixel), _mm_and_si128(_mm_srli_epi64(a, 8), highPixel));
     }
+    // Twelve pixel bytes at out as two overlapping eight-byte stores, the
+    // second writing two bytes past them.
     template <int Index>
     static void StoreBlock(uint8_t* out, Vector a)
     {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), a);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), a);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 6), _mm_unpackhi_epi64(a, a));
     }
 };
 

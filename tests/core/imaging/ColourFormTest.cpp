@@ -68,11 +68,12 @@ std::string FirstMismatch(const std::vector<uint8_t>& rows, int32_t rowBytes,
 
 // Every estimate the wide rows can meet (a prepared level, 0..4095) through
 // every channel, for the correction gains, for odd tenths whose products
-// ending in a half all round up (1.3, 0.1, 2.1: the double lies above), and
-// for odd tenths that the tables render (0.7, 1.7: the double lies below);
-// windows of every range SetWindow can make from 1 to 4096 levels, whose
+// ending in a half all round up (1.3, 0.1, 2.1: the double lies above), for
+// the other tenths with a form (1.2, 0.5, 15.6), and for tenths that the
+// tables render (0.7, 1.7: the double lies below; 0.8, 1.9);
+// windows of every range SetWindow can make from 2 to 4096 levels, whose
 // numerators then cover every step below the range at the gain of 1, and
-// windows no SetWindow makes, which the tables render. Plain loops, one
+// windows of one level or of none SetWindow makes, which the tables render. Plain loops, one
 // check per gain and window.
 TEST(ColourForm, EveryEstimateThroughEveryChannelMatchesTheDoubleFormula)
 {
@@ -94,18 +95,19 @@ TEST(ColourForm, EveryEstimateThroughEveryChannelMatchesTheDoubleFormula)
         std::array<double, 3> gains;
         bool formed;
     } gainSets[] = {{{1.0, 1.0, 1.0}, true},  {{1.1, 1.0, 1.4}, true},  {{1.1, 1.0, 2.4}, true},
-                    {{1.3, 0.1, 2.1}, true},  {{0.7, 1.3, 1.7}, false}, {{1.3, 1.7, 1.1}, false}};
+                    {{1.3, 0.1, 2.1}, true},  {{1.2, 0.5, 15.6}, true}, {{0.7, 1.3, 1.7}, false},
+                    {{1.3, 1.7, 1.1}, false}, {{0.8, 1.0, 1.0}, false}, {{1.0, 1.9, 1.0}, false}};
     const struct {
         plain::Window window;
         bool formed;
     } windows[] = {
-        {{0, 0, 1}, true},         {{0, 1, 2}, true},          {{0, 2, 3}, true},
-        {{0, 3, 4}, true},         {{700, 700, 1}, true},      {{700, 701, 2}, true},
+        {{0, 0, 1}, false},         {{0, 1, 2}, true},          {{0, 2, 3}, true},
+        {{0, 3, 4}, true},         {{700, 700, 1}, false},      {{700, 701, 2}, true},
         {{0, 254, 255}, true},     {{0, 255, 256}, true},      {{0, 256, 257}, true},
         {{1234, 1489, 256}, true}, {{0, 999, 1000}, true},     {{3, 2049, 2047}, true},
-        {{0, 4094, 4095}, true},   {{0, 4095, 4096}, true},    {{4095, 4095, 1}, true},
+        {{0, 4094, 4095}, true},   {{0, 4095, 4096}, true},    {{4095, 4095, 1}, false},
         {{5000, 9095, 4096}, true}, {{9800, 9827, 28}, true},  {{0, 4096, 4097}, false},
-        {{0, 65534, 65535}, false}, {{0, 4095, 100}, false},   {{65535, 65535, 1}, true},
+        {{0, 65534, 65535}, false}, {{0, 4095, 100}, false},   {{65535, 65535, 1}, false},
     };
     for (const auto& [gains, formedGains] : gainSets) {
         for (const auto& [window, formedWindow] : windows) {
@@ -122,9 +124,9 @@ TEST(ColourForm, EveryEstimateThroughEveryChannelMatchesTheDoubleFormula)
 
 TEST(ColourForm, NoneForAGainThatIsNotWholeTenthsOrWhoseHalfProductsFallBothWays)
 {
-    for (const double gain : {1.05, -0.1, 16.0, 1e300, std::nan(""), 1.1 + 1e-15, 0.7, 1.7})
+    for (const double gain : {1.05, -0.1, 15.7, 1e300, std::nan(""), 1.1 + 1e-15, 0.7, 1.7})
         EXPECT_FALSE(ColourForm::For(gain, 0, 4095, 4096)) << gain;
-    EXPECT_TRUE(ColourForm::For(15.9, 0, 4095, 4096));
+    EXPECT_TRUE(ColourForm::For(15.6, 0, 4095, 4096));
 }
 
 // The AVX-512 rows share their source with the AVX2 ones that every x86
