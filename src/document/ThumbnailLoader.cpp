@@ -3,6 +3,7 @@
 #include "config/CVantrelSettings.h"
 #include "document/JoinOrLeave.h"
 #include "document/RenderLaneFrame.h"
+#include "document/ScalePictureSmooth.h"
 #include "document/ThumbnailJob.h"
 #include "document/UiDispatcher.h"
 #include "imaging/BackgroundThread.h"
@@ -63,6 +64,12 @@ bool KeepsPicture(const std::string& before, const std::string& after, Thumbnail
     return false;
 }
 
+void Shrink(const CDibImage& rendered, std::int32_t side, CDibImage& thumbnail)
+{
+    if ((thumbnail.Width() == side && thumbnail.Height() == side && thumbnail.Bits()) || thumbnail.Create(side, side))
+        ScalePictureSmooth(rendered, thumbnail);
+}
+
 void MakeBlack(CDibImage& picture)
 {
     if (picture.Create(BlackSide, BlackSide))
@@ -77,7 +84,8 @@ struct ThumbnailLoader::Pick {
     std::string FileName;
     std::int32_t Correction = 0;
     double Gamma = 0.0;
-    std::shared_ptr<CDibImage> Picture;  // rendered into, re-created only when its size differs
+    std::int32_t Side = 0;
+    std::shared_ptr<CDibImage> Picture;  // made into, re-created only when its size differs
 };
 
 // Kept alive by the thread and by every announcement handed over as well as
@@ -91,6 +99,7 @@ struct ThumbnailLoader::Shared {
     int LoadLane = 0;  // 0: no job
     std::int32_t Correction = 0;
     double Gamma = 0.0;
+    std::int32_t Side = 0;
     int locks = 0;         // kept off the files while above 0; locks nest
     bool reading = false;  // the thread holds a file
     bool stopping = false;
@@ -160,6 +169,7 @@ void ThumbnailLoader::Run(const std::shared_ptr<Shared>& shared, UiDispatcher& u
     BandHelper helper(BandHelper::Priority::Background);
     BandHelper::UseOnThisThread(&helper);
     CCfaImage frame;
+    CDibImage rendered;  // the whole picture, while thumbnails are shrunk
     std::unique_lock lock(shared->mutex);
     for (;;) {
         shared->changed.wait(lock,
@@ -168,10 +178,10 @@ void ThumbnailLoader::Run(const std::shared_ptr<Shared>& shared, UiDispatcher& u
             break;
         const int slot = shared->NextSlot();
         Pick pick{shared->generation.load(), shared->LoadSlot(slot).FileName, shared->Correction, shared->Gamma,
-                  shared->TakeSpare()};
+                  shared->Side, shared->TakeSpare()};
         shared->reading = true;
         lock.unlock();
-        Render(frame, pick);
+        Render(frame, rendered, pick);
         lock.lock();
         shared->reading = false;
         shared->changed.notify_all();
@@ -193,27 +203,31 @@ void ThumbnailLoader::Run(const std::shared_ptr<Shared>& shared, UiDispatcher& u
 
 // Thumbnails are always in colour, unfiltered, with the display range taken
 // from the frame itself.
-void ThumbnailLoader::Render(CCfaImage& frame, const Pick& pick)
+void ThumbnailLoader::Render(CCfaImage& frame, CDibImage& rendered, const Pick& pick)
 {
     frame.LowCut = CVantrelSettings::ClipDark;
     frame.HighCut = CVantrelSettings::ClipBright;
     frame.Correction = pick.Correction;
     frame.Gamma = pick.Gamma >= LowestGamma && pick.Gamma <= HighestGamma ? pick.Gamma : 0.0;
     const LaneRendering how{true, 0, false};
-    if (RenderLaneFrame(frame, pick.FileName, how, *pick.Picture) != LaneRenderResult::Rendered)
+    CDibImage& target = pick.Side > 0 ? rendered : *pick.Picture;
+    if (RenderLaneFrame(frame, pick.FileName, how, target) != LaneRenderResult::Rendered)
         MakeBlack(*pick.Picture);
+    else if (pick.Side > 0)
+        Shrink(rendered, pick.Side, *pick.Picture);
 }
 
 void ThumbnailLoader::HandOver(const ThumbnailJob& job)
 {
     const std::lock_guard lock(shared_->mutex);
+    const ThumbnailJob::ReloadKind reload = job.Side == shared_->Side ? job.Reload : ThumbnailJob::ReloadKind::All;
     for (std::size_t index = 0; index < job.Lanes.size(); ++index) {
         const std::vector<std::string>& names = job.Lanes[index];
         ThumbLane& lane = shared_->Lanes[index];
         lane.Count = static_cast<int>(std::min<std::size_t>(names.size(), SlotCount));
         for (std::size_t i = 0; i < static_cast<std::size_t>(lane.Count); ++i) {
             ThumbSlot& slot = lane.Slots[i];
-            if (!KeepsPicture(slot.FileName, names[i], job.Reload))
+            if (!KeepsPicture(slot.FileName, names[i], reload))
                 shared_->Recycle(std::move(slot.Picture));
             slot.FileName = names[i];
         }
@@ -221,6 +235,7 @@ void ThumbnailLoader::HandOver(const ThumbnailJob& job)
     shared_->LoadLane = job.LoadLane;
     shared_->Correction = job.Correction;
     shared_->Gamma = job.Gamma;
+    shared_->Side = job.Side;
     ++shared_->generation;
     shared_->changed.notify_all();
 }

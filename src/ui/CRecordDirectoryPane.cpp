@@ -143,11 +143,11 @@ void CRecordDirectoryPane::OnUpdate(int hint, const CCommandHint* /*object*/)
         RefillList();
         [[fallthrough]];
     case HINT_DISPLAY:
+        // The pane's own frame and strip do not change: the list, the
+        // calendar and the buttons repaint what changes in them, and a
+        // control moved is repainted by the move.
         LayoutControls();
         SetCalendarToCurrentRecord();
-        // Painted with the rest of the window before the next input: painting
-        // at once would flush the whole window for this pane alone.
-        update();
         break;
     default:
         break;
@@ -174,7 +174,6 @@ void CRecordDirectoryPane::LayoutControls()
     } else {
         Place(*m_calendar, client, 0, cy - CalendarHeight, cx, CalendarHeight);
     }
-    update();
 }
 
 void CRecordDirectoryPane::RefreshButtons()

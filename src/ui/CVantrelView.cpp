@@ -83,7 +83,6 @@ void CVantrelView::LayoutPanes(int cx, int cy)
     default:
         break;
     }
-    update();
 }
 
 void CVantrelView::resizeEvent(QResizeEvent* event)
@@ -100,7 +99,6 @@ void CVantrelView::OnUpdate(int hint, const CCommandHint* object)
         return;
     if (hint == HINT_ALL || hint == HINT_DISPLAY)
         LayoutPanes(width(), height());
-    update();
 }
 
 void CVantrelView::StartPrintPreview()

@@ -34,7 +34,10 @@ public:
 
     void LayoutPanes(int cx, int cy);
 
-    // Hints 0 and 16 lay the panes out anew; every hint repaints.
+    // Hints 0 and 16 lay the panes out anew. Nothing is repainted here: each
+    // pane repaints what a hint changed in it, and a pane moved or shown is
+    // repainted by the move, so that a step of the display range does not
+    // repaint the records list.
     void OnUpdate(int hint, const CCommandHint* object) override;
     // Opens the preview after the current event, and not at all when the
     // view is gone by then.

@@ -9,6 +9,7 @@
 #include "platform/CSysColors.h"
 #include "platform/DibImageView.h"
 #include "platform/MenuFromDefinition.h"
+#include "platform/PaintDibUnscaled.h"
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -99,11 +100,7 @@ void CCfaImageView::Draw(QPainter& painter)
     const int h = painted.height;
     const QRect shown(ScrollPosition(), client);
     painter.translate(-shown.topLeft());
-    if (m_uprightStale) {
-        m_upright.CopyFrom(picture);
-        m_uprightStale = false;
-    }
-    PaintUprightPicture(painter, QRectF(0, 0, w, h), m_upright.Image());
+    DrawPicture(painter, picture, QSize(w, h), shown);
     const int right = shown.x() + shown.width();
     const int bottom = shown.y() + shown.height();
     if (right > w)
@@ -113,6 +110,19 @@ void CCfaImageView::Draw(QPainter& painter)
     painter.setPen(QPen(Qt::black, 0));
     const QPoint corners[] = {{0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}, {0, 0}};
     painter.drawPolyline(corners, 5);
+}
+
+// At its own size the picture goes straight to the screen, only the part
+// shown; scaled, it is drawn from the upright copy, made once per rendering.
+void CCfaImageView::DrawPicture(QPainter& painter, const CDibImage& picture, QSize painted, const QRect& shown)
+{
+    if (painted == QSize(picture.Width(), picture.Height()))
+        return PaintDibUnscaled(painter, QPoint(), picture, shown);
+    if (m_uprightStale) {
+        m_upright.CopyFrom(picture);
+        m_uprightStale = false;
+    }
+    PaintUprightPicture(painter, QRectF(QPointF(), painted), m_upright.Image());
 }
 
 void CCfaImageView::PanTo(QPoint point)

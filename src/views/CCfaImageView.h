@@ -8,6 +8,7 @@
 #include <QPoint>
 
 class CCommandBinder;
+class CDibImage;
 class CVantrelDoc;
 class QMenu;
 
@@ -44,11 +45,12 @@ private:
     void PanTo(QPoint point);
     void ShowContextMenu(QPoint globalPoint);
     void Draw(QPainter& painter);
+    void DrawPicture(QPainter& painter, const CDibImage& picture, QSize painted, const QRect& shown);
 
     CVantrelDoc& m_document;
     QMenu* m_contextMenu = nullptr;
-    // The picture as it is painted, copied once per rendering rather than
-    // at every repaint (a drag pans by repainting).
+    // The picture as it is scaled, copied once per rendering rather than at
+    // every repaint (a drag pans by repainting).
     CUprightPicture m_upright;
     bool m_uprightStale = true;
     bool m_dragging = false;

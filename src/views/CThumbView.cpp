@@ -64,7 +64,8 @@ void CThumbView::UnlockLoader()
 
 void CThumbView::HandOver(ThumbnailJob::ReloadKind reload)
 {
-    if (const std::optional<ThumbnailJob> job = ThumbnailJob::For(m_document, reload))
+    m_side = Layout().Side();
+    if (const std::optional<ThumbnailJob> job = ThumbnailJob::For(m_document, reload, m_side))
         m_loader.HandOver(*job);
     else
         m_loader.Withdraw();
@@ -77,11 +78,14 @@ ThumbStripLayout CThumbView::Layout() const
     return ThumbStripLayout(maximumViewportSize().height());
 }
 
-// The cells grow with the view's height.
+// The cells grow with the view's height, and the loader makes the
+// thumbnails anew at their size.
 void CThumbView::resizeEvent(QResizeEvent* event)
 {
     CScrollView::resizeEvent(event);
     SetScrollSizes(Layout().ContentSize());
+    if (Layout().Side() != m_side)
+        HandOver(ThumbnailJob::ReloadKind::Changed);
 }
 
 void CThumbView::OnSlotReady(int slot)

@@ -1,13 +1,17 @@
 #include "platform/CScaledPicture.h"
 #include "platform/CUprightPicture.h"
 #include "platform/DibImageView.h"
+#include "platform/ScaleDibSmooth.h"
 
 #include "imaging/CDibImage.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -40,6 +44,52 @@ TEST(CUprightPicture, CopiesEveryPixelUprightAndOpaque)
     }
     upright.CopyFrom(CDibImage());
     EXPECT_TRUE(upright.Image().isNull());
+}
+
+// Qt's smooth drawing of the flipped picture, the look the thumbnails had.
+QImage PaintedSmooth(const CDibImage& dib, QSize size)
+{
+    QImage painted(size, QImage::Format_RGB32);
+    QPainter painter(&painted);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.translate(0, size.height());
+    painter.scale(1.0, -1.0);
+    painter.drawImage(QRectF(QPointF(), size), DibImageView(dib));
+    return painted;
+}
+
+int Farthest(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+// Shrunk a little and a lot, stretched, and left as it is; gradients with a
+// steep stripe pattern, so that a sample taken a pixel off shows.
+TEST(ScaleDibSmooth, BlendsAsASmoothPainterDoes)
+{
+    const struct {
+        QSize picture, size;
+    } rows[] = {{{1033, 779}, {140, 140}}, {{40, 30}, {29, 17}}, {{5, 5}, {96, 96}}, {{37, 21}, {37, 21}}, {{1, 1}, {3, 2}}};
+    for (const auto& row : rows) {
+        CDibImage dib;
+        ASSERT_TRUE(dib.Create(row.picture.width(), row.picture.height()));
+        for (int y = 0; y < dib.Height(); ++y)
+            for (int x = 0; x < dib.Width(); ++x) {
+                std::uint8_t* pixel = dib.TopDownRow(y) + 3 * x;
+                pixel[0] = static_cast<std::uint8_t>(255 * x / dib.Width());
+                pixel[1] = static_cast<std::uint8_t>(255 * y / dib.Height());
+                pixel[2] = static_cast<std::uint8_t>((x + y) % 7 * 30);
+            }
+        const QImage scaled = ScaleDibSmooth(dib, row.size);
+        const QImage expected = PaintedSmooth(dib, row.size);
+        ASSERT_EQ(scaled.size(), row.size);
+        int farthest = 0;
+        for (int y = 0; y < row.size.height(); ++y)
+            for (int x = 0; x < row.size.width(); ++x)
+                farthest = std::max(farthest, Farthest(scaled.pixel(x, y), expected.pixel(x, y)));
+        // Qt blends with coarser weights; a sample a pixel off is tens away.
+        EXPECT_LE(farthest, 3) << row.picture.width() << " to " << row.size.width();
+    }
 }
 
 TEST(CScaledPicture, ScalesAgainOnlyForAnotherPictureOrSize)
