@@ -14,9 +14,9 @@
 namespace {
 
 // Destination columns per strip. Each pass down a strip reads a short run
-// from every one of its source rows, so the strip is kept narrow enough for
-// those rows' lines and pages to stay in the first-level caches between
-// passes.
+// from every one of its source rows: the strip is narrow enough for those
+// rows' lines to stay in the first-level cache from one pass to the next,
+// and wide enough for every destination row to be written in long runs.
 constexpr int32_t StripColumns = 256;
 // Destination rows per pass: the longer the run read from each source row
 // per visit, the fewer visits.
