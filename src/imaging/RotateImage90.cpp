@@ -90,7 +90,7 @@ void CrossPairs(const uint8_t* first, const uint8_t* second, uint8_t* upper, uin
 // Two columns at a time from c towards blockEnd as two by two crossings in
 // 64-bit words, which any processor has: half the stores of single pixels.
 // Returns the column where it stopped.
-int32_t CopyPairs(SourceWalk walk, const RowGroup& group, int32_t r, int32_t c, int32_t blockEnd)
+int32_t CopyPairs(SourceWalk walk, RowGroup group, int32_t r, int32_t c, int32_t blockEnd)
 {
     // The shifts place pixels by their byte order in a word.
     if constexpr (std::endian::native != std::endian::little)
@@ -111,7 +111,7 @@ int32_t CopyPairs(SourceWalk walk, const RowGroup& group, int32_t r, int32_t c, 
 // pixels and each store writes four past them. Returns the column where it
 // stopped.
 #if defined(__x86_64__) && defined(__GNUC__)
-[[gnu::target("avx2")]] int32_t CopyBlocksWide(SourceWalk walk, const RowGroup& group, int32_t r, int32_t c,
+[[gnu::target("avx2")]] int32_t CopyBlocksWide(SourceWalk walk, RowGroup group, int32_t r, int32_t c,
                                                int32_t blockEnd)
 {
     static_assert(GroupRows == 8, "a block fills the two halves of a register with four rows each");
