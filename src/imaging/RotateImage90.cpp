@@ -22,6 +22,8 @@ constexpr int32_t StripColumns = 256;
 // per visit, the fewer visits.
 constexpr int32_t GroupRows = 8;
 constexpr size_t RowsForTwoThreads = 256;
+// Rows each thread takes at a time, whole row groups.
+constexpr size_t ChunkRows = 8 * GroupRows;
 
 // The source pixel of destination (row r, column c), rows from the top, is
 // origin + r x rowStep + c x columnStep.
@@ -206,11 +208,9 @@ std::unique_ptr<CDibImage> RotateImage90(const CDibImage& source, int direction)
     if (!dest->Create(source.Height(), source.Width()))
         return nullptr;
     const SourceWalk walk = WalkFor(source, direction);
-    // Bands of whole row groups, each written by one thread only.
-    const auto groups = static_cast<size_t>((dest->Height() + GroupRows - 1) / GroupRows);
-    RunInTwoBands(groups, RowsForTwoThreads / GroupRows, [&](size_t begin, size_t end) {
-        const auto rowEnd = std::min<int32_t>(static_cast<int32_t>(end) * GroupRows, dest->Height());
-        CopyRows(walk, *dest, static_cast<int32_t>(begin) * GroupRows, rowEnd);
+    const auto rows = static_cast<size_t>(dest->Height());
+    RunInTwoShares(rows, ChunkRows, RowsForTwoThreads, [&](size_t begin, size_t end) {
+        CopyRows(walk, *dest, static_cast<int32_t>(begin), static_cast<int32_t>(end));
     });
     return dest;
 }
