@@ -4,6 +4,7 @@
 #include "imaging/TwoBands.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -12,10 +13,17 @@
 
 namespace {
 
-// Pixels per side of the square tiles the copy walks, so that the source
-// rows of one tile stay in the cache while it is written.
-constexpr int32_t Tile = 64;
-constexpr size_t RowsForTwoThreads = 4 * Tile;
+// Destination columns per strip. Each pass down a strip reads a short run
+// from every one of its source rows: the strip is narrow enough for those
+// rows' lines to stay in the first-level cache from one pass to the next,
+// and wide enough for every destination row to be written in long runs.
+constexpr int32_t StripColumns = 256;
+// Destination rows per pass: the longer the run read from each source row
+// per visit, the fewer visits.
+constexpr int32_t GroupRows = 8;
+constexpr size_t RowsForTwoThreads = 256;
+// Rows each thread takes at a time, whole row groups.
+constexpr size_t ChunkRows = 8 * GroupRows;
 
 // The source pixel of destination (row r, column c), rows from the top, is
 // origin + r x rowStep + c x columnStep.
@@ -38,16 +46,117 @@ SourceWalk WalkFor(const CDibImage& source, int direction)
     return {source.TopDownRow(0) + 3 * static_cast<ptrdiff_t>(source.Width() - 1), -3, -stride};
 }
 
+// Destination rows r .. r + count - 1 in the order their pixels lie in the
+// source runs: top down clockwise, bottom up the other way. The run of
+// column c starts at At(r, c) + lowest.
+struct RowGroup {
+    uint8_t* rows[GroupRows];
+    int32_t count;
+    ptrdiff_t lowest;
+};
+
+RowGroup GroupAt(SourceWalk walk, CDibImage& dest, int32_t r, int32_t count)
+{
+    const bool ascending = walk.rowStep > 0;
+    RowGroup group{{}, count, ascending ? 0 : (count - 1) * walk.rowStep};
+    for (int32_t i = 0; i < count; ++i)
+        group.rows[i] = dest.TopDownRow(ascending ? r + i : r + count - 1 - i);
+    return group;
+}
+
+uint64_t LoadWord(const uint8_t* p)
+{
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
+void StoreWord(uint8_t* p, uint64_t word)
+{
+    std::memcpy(p, &word, 8);
+}
+
+// Two pixels each of two neighbouring source runs, crossed over: the first
+// of each run side by side into upper, the second of each into lower. Each
+// store writes two bytes past its six for what follows in the row to
+// overwrite.
+void CrossPairs(const uint8_t* first, const uint8_t* second, uint8_t* upper, uint8_t* lower)
+{
+    constexpr uint64_t Pixel = 0xFFFFFF;
+    const uint64_t a = LoadWord(first);
+    const uint64_t b = LoadWord(second);
+    StoreWord(upper, (a & Pixel) | (b << 24));
+    StoreWord(lower, ((a >> 24) & Pixel) | (b & ~Pixel));
+}
+
+// Two columns at a time from c towards blockEnd as two by two crossings in
+// 64-bit words, which any processor has: half the stores of single pixels.
+// Returns the column where it stopped.
+int32_t CopyPairs(SourceWalk walk, RowGroup group, int32_t r, int32_t c, int32_t blockEnd)
+{
+    // The shifts place pixels by their byte order in a word.
+    if constexpr (std::endian::native != std::endian::little)
+        return c;
+    for (; c + 2 <= blockEnd; c += 2) {
+        const uint8_t* first = walk.At(r, c) + group.lowest;
+        const ptrdiff_t out = 3 * static_cast<ptrdiff_t>(c);
+        for (int32_t k = 0; k + 1 < group.count; k += 2)
+            CrossPairs(first + 3 * k, first + walk.columnStep + 3 * k, group.rows[k] + out,
+                       group.rows[k + 1] + out);
+    }
+    return c;
+}
+
+// Blocks of four columns by eight rows, the first four rows in the low half
+// of each register and the next four in the high half: pixels spread to 32
+// bits, transposed, squeezed back. Each load reads four bytes past its four
+// pixels and each store writes four past them. Returns the column where it
+// stopped.
+#if defined(__x86_64__) && defined(__GNUC__)
+[[gnu::target("avx2")]] int32_t CopyBlocksWide(SourceWalk walk, RowGroup group, int32_t r, int32_t c,
+                                               int32_t blockEnd)
+{
+    static_assert(GroupRows == 8, "a block fills the two halves of a register with four rows each");
+    const __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1, 0, 1, 2, -1, 3,
+                                            4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m256i squeeze = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1, 0, 1, 2, 4,
+                                             5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+    for (; c + 4 <= blockEnd; c += 4) {
+        // Column j, pixel i of each half in 32-bit lane i.
+        __m256i column[4];
+        for (int32_t j = 0; j < 4; ++j) {
+            const uint8_t* from = walk.At(r, c + j) + group.lowest;
+            column[j] = _mm256_shuffle_epi8(_mm256_loadu2_m128i(reinterpret_cast<const __m128i*>(from + 12),
+                                                                reinterpret_cast<const __m128i*>(from)),
+                                            spread);
+        }
+        const __m256i first = _mm256_unpacklo_epi32(column[0], column[1]);
+        const __m256i second = _mm256_unpacklo_epi32(column[2], column[3]);
+        const __m256i third = _mm256_unpackhi_epi32(column[0], column[1]);
+        const __m256i fourth = _mm256_unpackhi_epi32(column[2], column[3]);
+        const __m256i row[4] = {_mm256_unpacklo_epi64(first, second), _mm256_unpackhi_epi64(first, second),
+                                _mm256_unpacklo_epi64(third, fourth), _mm256_unpackhi_epi64(third, fourth)};
+        const ptrdiff_t out = 3 * static_cast<ptrdiff_t>(c);
+        for (int32_t i = 0; i < 4; ++i) {
+            const __m256i packed = _mm256_shuffle_epi8(row[i], squeeze);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(group.rows[i] + out), _mm256_castsi256_si128(packed));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(group.rows[i + 4] + out),
+                             _mm256_extracti128_si256(packed, 1));
+        }
+    }
+    return c;
+}
+#endif
+
 // Pixels [c, end) of destination row r. A pixel moves as four bytes, the
 // fourth landing on its right neighbour, which is written after it; only the
 // last pixel of a row moves as three.
-void CopyPixels(const SourceWalk& walk, CDibImage& dest, int32_t r, int32_t c, int32_t end)
+void CopyPixels(SourceWalk walk, CDibImage& dest, int32_t r, int32_t c, int32_t end)
 {
-    const ptrdiff_t columnStep = walk.columnStep;
     const int32_t wholeEnd = std::min(end, dest.Width() - 1);
     uint8_t* out = dest.TopDownRow(r) + 3 * static_cast<ptrdiff_t>(c);
     const uint8_t* in = walk.At(r, c);
-    for (; c < wholeEnd; ++c, out += 3, in += columnStep) {
+    for (; c < wholeEnd; ++c, out += 3, in += walk.columnStep) {
         uint32_t pixel;
         std::memcpy(&pixel, in, 4);
         std::memcpy(out, &pixel, 4);
@@ -56,71 +165,36 @@ void CopyPixels(const SourceWalk& walk, CDibImage& dest, int32_t r, int32_t c, i
         std::memcpy(out, in, 3);
 }
 
-// Destination rows r..r + 3 from column c towards end in blocks of four by
-// four pixels: four loads, a transpose in registers, four stores. Returns the
-// column where it stopped; c on machines without AVX2.
-#if defined(__x86_64__) && defined(__GNUC__)
-[[gnu::target("avx2")]] int32_t CopyBlocksWide(const SourceWalk& walk, CDibImage& dest, int32_t r,
-                                               int32_t c, int32_t end)
+// Destination rows r .. r + count - 1, columns [c, end): blocks as wide as the
+// processor and the group allow, then the pixels they leave.
+void CopyGroup(SourceWalk walk, CDibImage& dest, int32_t r, int32_t count, int32_t c, int32_t end)
 {
-    // A block's stores write four bytes past it, for what follows in the row
-    // to overwrite; none may pass the end of the row.
+    const RowGroup group = GroupAt(walk, dest, r, count);
+    // A block's stores write up to four bytes past it, for what follows in
+    // the row to overwrite; none may pass the end of the row.
     const int32_t blockEnd = std::min(end, dest.Width() - 2);
-    // The four source pixels of a destination column lie side by side,
-    // ascending clockwise and descending the other way.
-    const bool ascending = walk.rowStep > 0;
-    const ptrdiff_t lowest = ascending ? 0 : 3 * walk.rowStep;
-    const __m128i spread = ascending ? _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1)
-                                     : _mm_setr_epi8(9, 10, 11, -1, 6, 7, 8, -1, 3, 4, 5, -1, 0, 1, 2, -1);
-    const __m128i squeeze = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
-    uint8_t* const rows[4] = {dest.TopDownRow(r), dest.TopDownRow(r + 1), dest.TopDownRow(r + 2),
-                              dest.TopDownRow(r + 3)};
-    for (; c + 4 <= blockEnd; c += 4) {
-        // Column j of the block, pixel i in 32-bit lane i.
-        __m128i column[4];
-        for (int j = 0; j < 4; ++j) {
-            const auto* from = reinterpret_cast<const __m128i*>(walk.At(r, c + j) + lowest);
-            column[j] = _mm_shuffle_epi8(_mm_loadu_si128(from), spread);
-        }
-        const __m128i first = _mm_unpacklo_epi32(column[0], column[1]);
-        const __m128i second = _mm_unpacklo_epi32(column[2], column[3]);
-        const __m128i third = _mm_unpackhi_epi32(column[0], column[1]);
-        const __m128i fourth = _mm_unpackhi_epi32(column[2], column[3]);
-        const __m128i row[4] = {_mm_unpacklo_epi64(first, second), _mm_unpackhi_epi64(first, second),
-                                _mm_unpacklo_epi64(third, fourth), _mm_unpackhi_epi64(third, fourth)};
-        for (int i = 0; i < 4; ++i)
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(rows[i] + 3 * static_cast<ptrdiff_t>(c)),
-                             _mm_shuffle_epi8(row[i], squeeze));
-    }
-    return c;
-}
-#endif
-
-int32_t CopyBlocks(const SourceWalk& walk, CDibImage& dest, int32_t r, int32_t c, int32_t end)
-{
 #if defined(__x86_64__) && defined(__GNUC__)
-    if (CpuHasAvx2())
-        return CopyBlocksWide(walk, dest, r, c, end);
+    if (count == GroupRows && CpuHasAvx2())
+        c = CopyBlocksWide(walk, group, r, c, blockEnd);
 #endif
-    return c;
+    c = CopyPairs(walk, group, r, c, blockEnd);
+    for (int32_t i = 0; i < count; ++i)
+        CopyPixels(walk, dest, r + i, c, end);
 }
 
-void CopyRows(const SourceWalk& walk, CDibImage& dest, int32_t rowBegin, int32_t rowEnd)
+void CopyRows(SourceWalk walk, CDibImage& dest, int32_t rowBegin, int32_t rowEnd)
 {
     const int32_t width = dest.Width();
-    for (int32_t r0 = rowBegin; r0 < rowEnd; r0 += Tile) {
-        const int32_t r1 = std::min(r0 + Tile, rowEnd);
-        for (int32_t c0 = 0; c0 < width; c0 += Tile) {
-            const int32_t c1 = std::min(c0 + Tile, width);
-            int32_t r = r0;
-            for (; r + 4 <= r1; r += 4) {
-                const int32_t rest = CopyBlocks(walk, dest, r, c0, c1);
-                for (int32_t i = 0; i < 4; ++i)
-                    CopyPixels(walk, dest, r + i, rest, c1);
-            }
-            for (; r < r1; ++r)
-                CopyPixels(walk, dest, r, c0, c1);
+    for (int32_t c0 = 0; c0 < width; c0 += StripColumns) {
+        const int32_t c1 = std::min(c0 + StripColumns, width);
+        int32_t r = rowBegin;
+        for (int32_t count = 0; r + 2 <= rowEnd; r += count) {
+            // Pairs of rows only: the blocks cross them two by two.
+            count = std::min(GroupRows, (rowEnd - r) & ~1);
+            CopyGroup(walk, dest, r, count, c0, c1);
         }
+        if (r < rowEnd)
+            CopyPixels(walk, dest, r, c0, c1);
     }
 }
 
@@ -134,11 +208,9 @@ std::unique_ptr<CDibImage> RotateImage90(const CDibImage& source, int direction)
     if (!dest->Create(source.Height(), source.Width()))
         return nullptr;
     const SourceWalk walk = WalkFor(source, direction);
-    // Bands of whole tile rows, each written by one thread only.
-    const auto tileRows = static_cast<size_t>((dest->Height() + Tile - 1) / Tile);
-    RunInTwoBands(tileRows, RowsForTwoThreads / Tile, [&](size_t begin, size_t end) {
-        const auto rowEnd = std::min<int32_t>(static_cast<int32_t>(end) * Tile, dest->Height());
-        CopyRows(walk, *dest, static_cast<int32_t>(begin) * Tile, rowEnd);
+    const auto rows = static_cast<size_t>(dest->Height());
+    RunInTwoShares(rows, ChunkRows, RowsForTwoThreads, [&](size_t begin, size_t end) {
+        CopyRows(walk, *dest, static_cast<int32_t>(begin), static_cast<int32_t>(end));
     });
     return dest;
 }

@@ -2,6 +2,8 @@
 
 #include "imaging/BandHelper.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <functional>
 
@@ -27,4 +29,20 @@ void RunInTwoBands(size_t count, size_t minimumForTwo, const Work& work)
         work(middle, count);
     else
         helper->Wait(ticket);
+}
+
+// Like RunInTwoBands, but [0, count) goes out in chunks of chunk to whichever
+// of the two threads asks next, so that on a busy machine a helper that gets
+// its core late takes only what is left, and one that loses it for a while
+// leaves the calling thread its current chunk to wait for rather than the
+// rest of half the frame. The bands handed to RunInTwoBands are the two
+// threads, each taking chunks until none are left.
+template <class Work>
+void RunInTwoShares(size_t count, size_t chunk, size_t minimumForTwo, const Work& work)
+{
+    std::atomic<size_t> next{0};
+    RunInTwoBands(count >= minimumForTwo ? 2 : 1, 2, [&](size_t, size_t) {
+        for (size_t begin; (begin = next.fetch_add(chunk, std::memory_order_relaxed)) < count;)
+            work(begin, std::min(begin + chunk, count));
+    });
 }

@@ -78,8 +78,11 @@ TEST(PictureScale, PaintedSizeAndScrollRange)
 TEST(RotateImage90, BothDirectionsFollowTheIndexFormulas)
 {
     std::mt19937 random(90);
-    // 300 x 141 and 141 x 300 are split between two threads.
-    for (const auto& [w, h] : {std::pair{1, 1}, {2, 2}, {3, 3}, {1, 5}, {5, 1}, {7, 3}, {9, 6}, {67, 130}, {300, 141}, {141, 300}}) {
+    // Sizes around the blocks of two, four and eight pixels and the strips of
+    // 256 columns, odd strides; 300 x 141 and 271 x 5 are split between two
+    // threads, the second ending in an odd row.
+    for (const auto& [w, h] : {std::pair{1, 1}, {2, 2}, {3, 3}, {1, 5}, {5, 1}, {2, 7}, {7, 3}, {9, 6}, {63, 65},
+                               {64, 64}, {65, 63}, {67, 130}, {13, 257}, {300, 141}, {141, 300}, {271, 5}}) {
         CDibImage source;
         ASSERT_TRUE(source.Create(w, h));
         std::generate_n(source.Bits(), source.Info().SizeImage, [&] { return uint8_t(random()); });
