@@ -3,7 +3,7 @@
 #include "config/CVantrelSettings.h"
 #include "document/JoinOrLeave.h"
 #include "document/RenderLaneFrame.h"
-#include "document/ScalePictureSmooth.h"
+#include "imaging/ScalePictureSmooth.h"
 #include "document/ThumbnailJob.h"
 #include "document/UiDispatcher.h"
 #include "imaging/BackgroundThread.h"

@@ -1,6 +1,6 @@
 #include "platform/ScaleDibSmooth.h"
 
-#include "document/ScalePictureSmooth.h"
+#include "imaging/ScalePictureSmooth.h"
 #include "imaging/CDibImage.h"
 #include "platform/CopyDibBlock.h"
 

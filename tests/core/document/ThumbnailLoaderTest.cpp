@@ -10,7 +10,7 @@
 
 #include "config/CVantrelSettings.h"
 #include "document/RenderLaneFrame.h"
-#include "document/ScalePictureSmooth.h"
+#include "imaging/ScalePictureSmooth.h"
 #include "document/ThumbnailJob.h"
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"

@@ -1,4 +1,4 @@
-#include "document/ScalePictureSmooth.h"
+#include "imaging/ScalePictureSmooth.h"
 
 #include "imaging/CDibImage.h"
 #include "imaging/TwoBands.h"
