@@ -10,14 +10,14 @@ namespace {
 // The rows that hold red are the odd ones on every camera of the system.
 constexpr int BayerPhase = 1;
 
+}  // namespace
+
 bool FitPicture(CDibImage& picture, const ImageSize& size)
 {
     if (!picture.Bits() || picture.Width() != size.width || picture.Height() != size.height)
         picture.Create(size.width, size.height);
     return picture.Bits() != nullptr;
 }
-
-}  // namespace
 
 LaneRenderResult RenderLaneFrame(CCfaImage& frame, const std::string& path, const LaneRendering& how,
                                  CDibImage& picture)

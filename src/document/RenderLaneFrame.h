@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/ImageSize.h"
+
 #include <cstdint>
 #include <string>
 
@@ -28,3 +30,8 @@ enum class LaneRenderResult {
 // the command-line renderer.
 LaneRenderResult RenderLaneFrame(CCfaImage& frame, const std::string& path, const LaneRendering& how,
                                  CDibImage& picture);
+
+// Gives picture the size, keeping its pixels when it has that size already,
+// so that a picture rendered into again and again is made only once; false
+// when it has no pixels afterwards.
+bool FitPicture(CDibImage& picture, const ImageSize& size);

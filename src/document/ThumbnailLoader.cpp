@@ -3,13 +3,13 @@
 #include "config/CVantrelSettings.h"
 #include "document/JoinOrLeave.h"
 #include "document/RenderLaneFrame.h"
-#include "imaging/ScalePictureSmooth.h"
 #include "document/ThumbnailJob.h"
 #include "document/UiDispatcher.h"
 #include "imaging/BackgroundThread.h"
 #include "imaging/BandHelper.h"
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"
+#include "imaging/ScalePictureSmooth.h"
 
 #include <algorithm>
 #include <atomic>
@@ -66,7 +66,7 @@ bool KeepsPicture(const std::string& before, const std::string& after, Thumbnail
 
 void Shrink(const CDibImage& rendered, std::int32_t side, CDibImage& thumbnail)
 {
-    if ((thumbnail.Width() == side && thumbnail.Height() == side && thumbnail.Bits()) || thumbnail.Create(side, side))
+    if (FitPicture(thumbnail, {side, side}))
         ScalePictureSmooth(rendered, thumbnail);
 }
 

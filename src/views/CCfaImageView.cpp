@@ -116,8 +116,10 @@ void CCfaImageView::Draw(QPainter& painter)
 // shown; scaled, it is drawn from the upright copy, made once per rendering.
 void CCfaImageView::DrawPicture(QPainter& painter, const CDibImage& picture, QSize painted, const QRect& shown)
 {
-    if (painted == QSize(picture.Width(), picture.Height()))
-        return PaintDibUnscaled(painter, QPoint(), picture, shown);
+    if (painted == QSize(picture.Width(), picture.Height())) {
+        PaintDibUnscaled(painter, QPoint(), picture, shown);
+        return;
+    }
     if (m_uprightStale) {
         m_upright.CopyFrom(picture);
         m_uprightStale = false;
