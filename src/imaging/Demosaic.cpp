@@ -7,6 +7,8 @@ namespace {
 
 // Below this many rows a second thread costs more than it saves.
 constexpr size_t RowsForTwoThreads = 64;
+// Rows a thread takes at a time.
+constexpr size_t RowsPerShare = 32;
 
 // One sensor row. A row holds two kinds of site in turn: a "cross" site
 // (blue or red) whose own sample is its colour, and a green site. On a blue
@@ -77,7 +79,7 @@ template <class RowFunction>
 void DemosaicRows(const DemosaicArea& area, const RowFunction& demosaicRow)
 {
     const auto rows = static_cast<size_t>(area.ye - area.ys);
-    RunInTwoBands(rows, RowsForTwoThreads, [&](size_t begin, size_t end) {
+    RunInTwoShares(rows, RowsPerShare, RowsForTwoThreads, [&](size_t begin, size_t end) {
         for (size_t k = begin; k < end; ++k) {
             const auto y = static_cast<int32_t>(area.ys + k);
             SensorRow row;

@@ -115,11 +115,11 @@ void PrepareSamples(uint16_t* samples, size_t count, uint16_t blackLevel, const 
                     std::array<uint32_t, 4096>& histogram)
 {
     const Levels map = curve ? CurveAfterBlack(blackLevel, *curve) : Levels{};
-    // Two tables per band, summed at the end: sums of integers, so neither the
-    // split nor the order changes the result.
+    // Two tables per share, summed at the end: sums of integers, so neither
+    // the split nor the order changes the result.
     std::array<Counts, 4> partial{};
-    RunInTwoBands(count, SamplesForTwoThreads, [&](size_t begin, size_t end) {
-        Counts* own = begin == 0 ? &partial[0] : &partial[2];
+    RunInTwoShares(count, SamplesPerShare, SamplesForTwoThreads, [&](size_t begin, size_t end, size_t share) {
+        Counts* own = &partial[2 * share];
         if (curve)
             PrepareThroughCurve(samples + begin, end - begin, map, own);
         else

@@ -5,8 +5,9 @@
 #include <cstdint>
 
 // Below this many samples one thread reads and prepares them all; above it
-// each half goes to its own thread, the same half for both steps.
+// the two threads share them out in chunks of SamplesPerShare.
 constexpr size_t SamplesForTwoThreads = 1 << 17;
+constexpr size_t SamplesPerShare = 1 << 16;
 
 // Rewrites every sample as its level (sample AND 0xFFF) less blackLevel, at
 // least 0, then through curve when there is one, and counts the new levels

@@ -14,6 +14,8 @@ constexpr int WeightOne = 1 << WeightBits;
 constexpr int Rounding = 1 << (2 * WeightBits - 1);
 // Below this many target rows the hand-over costs more than it saves.
 constexpr std::size_t MinimumRowsForTwoBands = 64;
+// Rows a thread takes at a time.
+constexpr std::size_t RowsPerShare = 32;
 
 // Where a target pixel samples the source along one axis: the two source
 // pixels around the centre it stands for, and the weight of the second.
@@ -63,7 +65,7 @@ void ScalePictureSmooth(const CDibImage& source, CDibImage& target)
         return;
     const std::vector<Tap> xs = Taps(source.Width(), target.Width());
     const std::vector<Tap> ys = Taps(source.Height(), target.Height());
-    RunInTwoBands(ys.size(), MinimumRowsForTwoBands, [&](std::size_t begin, std::size_t end) {
+    RunInTwoShares(ys.size(), RowsPerShare, MinimumRowsForTwoBands, [&](std::size_t begin, std::size_t end) {
         for (std::size_t row = begin; row < end; ++row)
             ScaleRow(source.TopDownRow(ys[row].First), source.TopDownRow(ys[row].Second), ys[row].Weight, xs,
                      target.TopDownRow(static_cast<int>(row)));

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
+#include <type_traits>
 
 // Splits [0, count) into two halves worked on at once by the calling thread
 // and the shared helper thread, so a frame uses both cores of the machine.
@@ -32,17 +33,28 @@ void RunInTwoBands(size_t count, size_t minimumForTwo, const Work& work)
 }
 
 // Like RunInTwoBands, but [0, count) goes out in chunks of chunk to whichever
-// of the two threads asks next, so that on a busy machine a helper that gets
-// its core late takes only what is left, and one that loses it for a while
-// leaves the calling thread its current chunk to wait for rather than the
-// rest of half the frame. The bands handed to RunInTwoBands are the two
-// threads, each taking chunks until none are left.
+// of the two threads asks next. A helper that wakes late (it sleeps between
+// frames, and waking a core takes a while on a virtual machine) or gets its
+// core late on a busy machine takes only what is left instead of leaving the
+// calling thread the whole second half, and one that loses its core for a
+// while leaves the calling thread its current chunk to wait for.
+//
+// work is called as work(begin, end) or, where it keeps a running result per
+// thread, as work(begin, end, share): share is 0 or 1, and the calls of one
+// share never run at the same time, so what a share sums up needs no lock.
+// Which chunks a share gets depends on timing, so what shares sum up must not
+// depend on the order.
 template <class Work>
 void RunInTwoShares(size_t count, size_t chunk, size_t minimumForTwo, const Work& work)
 {
     std::atomic<size_t> next{0};
-    RunInTwoBands(count >= minimumForTwo ? 2 : 1, 2, [&](size_t, size_t) {
-        for (size_t begin; (begin = next.fetch_add(chunk, std::memory_order_relaxed)) < count;)
-            work(begin, std::min(begin + chunk, count));
+    RunInTwoBands(count >= minimumForTwo ? 2 : 1, 2, [&](size_t share, size_t) {
+        for (size_t begin; (begin = next.fetch_add(chunk, std::memory_order_relaxed)) < count;) {
+            const size_t end = std::min(begin + chunk, count);
+            if constexpr (std::is_invocable_v<const Work&, size_t, size_t, size_t>)
+                work(begin, end, share);
+            else
+                work(begin, end);
+        }
     });
 }

@@ -46,6 +46,8 @@ __attribute__((target("ssse3"))) void CopyRowShuffled(const uint8_t* source, QRg
 
 // Below this a thumbnail-sized copy costs less than the hand-over.
 constexpr size_t MinimumRowsForTwoBands = 128;
+// Rows a thread takes at a time.
+constexpr size_t RowsPerShare = 32;
 
 using CopyRow = void (*)(const uint8_t*, QRgb*, int);
 
@@ -66,7 +68,7 @@ void CopyDibBlock(const CDibImage& dib, QPoint from, QSize size, uchar* target, 
 {
     static const CopyRow copyRow = ChosenCopyRow();
     const size_t left = 3 * static_cast<size_t>(from.x());
-    RunInTwoBands(static_cast<size_t>(size.height()), MinimumRowsForTwoBands, [&](size_t begin, size_t end) {
+    RunInTwoShares(static_cast<size_t>(size.height()), RowsPerShare, MinimumRowsForTwoBands, [&](size_t begin, size_t end) {
         for (size_t y = begin; y < end; ++y)
             copyRow(dib.TopDownRow(from.y() + static_cast<int>(y)) + left,
                     reinterpret_cast<QRgb*>(target + static_cast<qsizetype>(y) * targetStride), size.width());
