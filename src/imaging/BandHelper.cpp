@@ -7,10 +7,12 @@
 
 namespace {
 
-// How long either side polls before it sleeps. The bands of one frame follow
-// each other within microseconds, and waking a sleeping core costs tens of
-// them; a helper with nothing to do soon sleeps.
-constexpr auto SpinTime = std::chrono::microseconds(200);
+// How long either side polls before it sleeps. The steps of one frame follow
+// each other within microseconds, so a short poll catches the next one. Any
+// longer holds a core at the user's priority that the thumbnail loader, at
+// the lowest, could render on; and a helper that must be woken after all
+// costs little, since it only takes the chunks still left.
+constexpr auto SpinTime = std::chrono::microseconds(50);
 
 template <class Condition>
 bool SpinUntil(const Condition& condition)
