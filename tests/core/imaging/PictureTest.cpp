@@ -1,6 +1,7 @@
 #include "imaging/FilterKernels.h"
 #include "imaging/PictureScale.h"
 #include "imaging/RotateImage90.h"
+#include "imaging/ScalePictureSmooth.h"
 
 #include "PlainImaging.h"
 
@@ -103,6 +104,45 @@ TEST(RotateImage90, BothDirectionsFollowTheIndexFormulas)
     CDibImage picture;
     ASSERT_TRUE(picture.Create(4, 4));
     EXPECT_EQ(RotateImage90(picture, 2), nullptr);
+}
+
+// Every target pixel against the bilinear blend in real numbers of the four
+// source pixels around its centre: weights cut to eight bits leave it up to a
+// level off along each axis, a wrong pixel or channel tens. Widths of whole
+// words have rows without padding, where a pixel read or written as four
+// bytes at the end of the picture would run past it; the smaller sizes
+// stretch, the larger shrink as a thumbnail does.
+TEST(ScalePictureSmooth, EveryPixelBlendsTheFourAroundItsCentre)
+{
+    std::mt19937 random(5);
+    const std::pair<std::pair<int, int>, std::pair<int, int>> sizes[] = {
+        {{1, 1}, {3, 2}},     {{4, 3}, {9, 5}},     {{5, 1}, {2, 1}},
+        {{8, 8}, {3, 3}},     {{40, 30}, {29, 17}}, {{1144, 790}, {136, 136}}};
+    for (const auto& [from, to] : sizes) {
+        CDibImage source, target;
+        ASSERT_TRUE(source.Create(from.first, from.second));
+        ASSERT_TRUE(target.Create(to.first, to.second));
+        std::generate_n(source.Bits(), source.Info().SizeImage, [&] { return uint8_t(random()); });
+        ScalePictureSmooth(source, target);
+        // The two source pixels around the centre of target pixel t, and the weight of the second.
+        const auto around = [](int t, int targetSize, int sourceSize) {
+            const double centre = std::clamp((t + 0.5) * sourceSize / targetSize - 0.5, 0.0, sourceSize - 1.0);
+            const int first = static_cast<int>(centre);
+            return std::tuple(first, std::min(first + 1, sourceSize - 1), centre - first);
+        };
+        for (int y = 0; y < to.second; ++y) {
+            const auto [top, bottom, wy] = around(y, to.second, from.second);
+            for (int x = 0; x < 3 * to.first; ++x) {
+                const auto [left, right, wx] = around(x / 3, to.first, from.first);
+                const auto sample = [&](int row, int column) { return source.TopDownRow(row)[3 * column + x % 3]; };
+                const double upper = sample(top, left) * (1 - wx) + sample(top, right) * wx;
+                const double lower = sample(bottom, left) * (1 - wx) + sample(bottom, right) * wx;
+                ASSERT_NEAR(target.TopDownRow(y)[x], upper * (1 - wy) + lower * wy, 2.5)
+                    << from.first << "x" << from.second << " to " << to.first << "x" << to.second << " at " << x / 3
+                    << "," << y << " channel " << x % 3;
+            }
+        }
+    }
 }
 
 TEST(FastAgainstPlain, ConvolutionOfEveryKernelShape)
