@@ -7,7 +7,9 @@
 #include "imaging/PictureScale.h"
 #include "platform/CCommandBinder.h"
 #include "platform/CSysColors.h"
+#include "platform/CWinPanelStyle.h"
 #include "platform/DibImageView.h"
+#include "platform/Draw3dRect.h"
 #include "platform/MenuFromDefinition.h"
 #include "platform/PaintDibUnscaled.h"
 
@@ -42,6 +44,7 @@ CCfaImageView::CCfaImageView(CVantrelDoc& document, CCommandBinder& binder, QWid
     setObjectName(QString::number(Id));
     setWindowTitle(QStringLiteral("CFA Image View"));
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setStyle(new CWinPanelStyle(this));
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setCursor(Qt::OpenHandCursor);
     m_contextMenu = MenuFromDefinition(DetailedViewPopup(), this);
@@ -107,9 +110,10 @@ void CCfaImageView::Draw(QPainter& painter)
         painter.fillRect(QRect(w, shown.y(), right - w, shown.height()), face);
     if (bottom > h)
         painter.fillRect(QRect(shown.x(), h, shown.width(), bottom - h), face);
-    painter.setPen(QPen(Qt::black, 0));
-    const QPoint corners[] = {{0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}, {0, 0}};
-    painter.drawPolyline(corners, 5);
+    // The frame runs round the picture's outer pixels; round a single pixel
+    // it is a line of no length and leaves the pixel shown.
+    if (w > 1 || h > 1)
+        Draw3dRect(painter, QRect(0, 0, w, h), Qt::black, Qt::black);
 }
 
 // At its own size the picture goes straight to the screen, only the part

@@ -1,6 +1,7 @@
 #include "views/CDynDiapWnd.h"
 
 #include "platform/CSysColors.h"
+#include "platform/CWinPanelStyle.h"
 #include "platform/Draw3dRect.h"
 
 #include <QMouseEvent>
@@ -20,6 +21,7 @@ CDynDiapWnd::CDynDiapWnd(QWidget* parent) : QFrame(parent)
     setWindowTitle(QStringLiteral("Dynamic Diapason"));
     // The sunken two-pixel client edge; the bar is what lies inside it.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setStyle(new CWinPanelStyle(this));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }

@@ -3,6 +3,7 @@
 #include "document/CVantrelDoc.h"
 #include "document/UpdateHints.h"
 #include "platform/CSysColors.h"
+#include "platform/CWinPanelStyle.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,6 +32,7 @@ CThumbView::CThumbView(CVantrelDoc& document, QWidget* parent)
     setWindowTitle(QStringLiteral("Thumbnails View"));
     setObjectName(QString::number(Id));
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setStyle(new CWinPanelStyle(this));
     // Every pixel is painted; an erase first would only flicker.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     m_loader.Start();
