@@ -2,6 +2,7 @@
 // line of the list says and shows, picking a row, the filter button, and
 // confirming and rejecting with the buttons.
 
+#include "PaneCapture.h"
 #include "RecordsPaneFixture.h"
 
 #include "document/CommandIds.h"
@@ -12,7 +13,6 @@
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QImage>
-#include <QPainter>
 #include <QTest>
 
 #include <filesystem>
@@ -182,11 +182,7 @@ TEST_F(RecordsPaneTest, ARootGoneWhileListedGivesTheBoxThenAnEmptyList)
 TEST_F(RecordsPaneTest, APaintedCaptureShowsTheButtonStripAndTheControls)
 {
     MakeRecords({"2006-03-01 10:00:00"});
-    QImage capture(pane.size(), QImage::Format_RGB32);
-    capture.fill(Qt::magenta);
-    QPainter painter(&capture);
-    pane.PrintClient(painter);
-    painter.end();
+    const QImage capture = shelltest::Capture(pane);
     const QColor face = CSysColors::Get(CSysColors::BtnFace, pane.palette());
     EXPECT_EQ(capture.pixelColor(300, 5), face) << "the strip between the buttons";
     const QPoint inList = List().geometry().bottomRight() - QPoint(5, 5);
