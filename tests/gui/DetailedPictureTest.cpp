@@ -9,6 +9,7 @@
 namespace {
 
 using detailedtest::DetailedViewTest;
+using shelltest::Filled;
 
 constexpr int Zooms[] = {ID_ZOOM_FIT, ID_ZOOM_50, ID_ZOOM_75, ID_ZOOM_100, ID_ZOOM_150, ID_ZOOM_200};
 const QRgb Black = qRgb(0, 0, 0);

@@ -4,6 +4,7 @@
 // with records written for it and the pane captured as printing takes it.
 
 #include "CfaFileWriter.h"
+#include "PaneCapture.h"
 #include "RecordTreeWriter.h"
 #include "ReviewRecordWriter.h"
 #include "ReviewWindow.h"
@@ -14,7 +15,6 @@
 #include "views/CCfaImagePane.h"
 #include "views/CCfaImageView.h"
 
-#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
@@ -53,15 +53,7 @@ protected:
     }
     CCfaImagePane& Pane() const { return *window.Frame->View()->ImagePane(); }
     CCfaImageView& View() const { return Pane().PictureView(); }
-    // The pane as a capture takes it.
-    QImage Capture() const
-    {
-        QImage image(Pane().size(), QImage::Format_RGB32);
-        image.fill(Qt::magenta);
-        QPainter painter(&image);
-        Pane().PrintClient(painter);
-        return image;
-    }
+    QImage Capture() const { return shelltest::Capture(Pane()); }
     // Where the picture view's client area starts in the pane.
     QPoint ViewOrigin() const { return View().viewport()->mapTo(&Pane(), QPoint()); }
     QRgb Face() const { return CSysColors::Get(CSysColors::BtnFace, Pane().palette()).rgb(); }
@@ -70,14 +62,6 @@ protected:
     {
         QCoreApplication::processEvents();
         return View().horizontalScrollBar()->isVisible() || View().verticalScrollBar()->isVisible();
-    }
-    static bool Filled(const QImage& image, const QRect& rect, QRgb colour)
-    {
-        for (int y = rect.top(); y <= rect.bottom(); ++y)
-            for (int x = rect.left(); x <= rect.right(); ++x)
-                if (image.pixel(x, y) != colour)
-                    return false;
-        return !rect.isEmpty();
     }
 
     shelltest::ReviewWindow window;

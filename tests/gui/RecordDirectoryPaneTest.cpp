@@ -2,6 +2,7 @@
 // line of the list says and shows, picking a row, the filter button, and
 // confirming and rejecting with the buttons.
 
+#include "PaneCapture.h"
 #include "RecordsPaneFixture.h"
 
 #include "document/CommandIds.h"
@@ -12,10 +13,8 @@
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QImage>
-#include <QPainter>
 #include <QTest>
 
-#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -147,7 +146,6 @@ TEST_F(RecordsPaneTest, ConfirmAndRejectToggleTheRecordsPlaceAndTheirPressedLook
 {
     const std::string name = "2006-03-01 10:00:00";
     MakeRecords({name});
-    services.Events.clear();
     const struct {
         int button;
         const char* directory;  // where the record lies after the click
@@ -164,43 +162,6 @@ TEST_F(RecordsPaneTest, ConfirmAndRejectToggleTheRecordsPlaceAndTheirPressedLook
         EXPECT_EQ(Button(ID_RECORD_CONFIRM).IsChecked(), click.confirmed) << click.directory;
         EXPECT_EQ(Button(ID_RECORD_REJECT).IsChecked(), click.rejected) << click.directory;
         EXPECT_EQ(Current(), name);
-    }
-    std::vector<std::string> locks;
-    for (std::size_t i = 0; i < std::size(clicks); ++i)
-        locks.insert(locks.end(), {"Lock", "Unlock"});
-    EXPECT_EQ(services.Events, locks) << "the thumbnail loader lets go of the record around each move";
-}
-
-// A record of the same name already decided: the move must fail and lose nothing.
-TEST_F(RecordsPaneTest, AMoveOntoAnExistingNameShowsTheBoxThenTheDiskAsItIs)
-{
-    const std::string name = "2006-03-01 10:00:00";
-    const struct {
-        int button;
-        const char* target;
-        const char* message;
-    } cases[] = {
-        {ID_RECORD_CONFIRM, "!CONFIRMED/", "ShowMessage File I/O error.\nThe record may not be confirmed."},
-        {ID_RECORD_REJECT, "!REJECTED/", "ShowMessage File I/O error.\nThe record may not be rejected."},
-    };
-    for (const auto& c : cases) {
-        std::filesystem::remove_all(root.Path());
-        MakeRecords({name, c.target + name});
-        // The undecided copy sorts first by state only when asked; find it by place.
-        const auto& visible = document.Records().Visible;
-        const auto undecided = std::find_if(visible.begin(), visible.end(),
-                                            [](const RecordEntry& row) { return row.State == RecordState::Unprocessed; });
-        ASSERT_NE(undecided, visible.end());
-        document.SelectRecord(static_cast<int>(undecided - visible.begin()));
-        services.Events.clear();
-        QTest::mouseClick(&Button(c.button), Qt::LeftButton, {}, QPoint(40, 11));
-        Settle();
-        ASSERT_GE(services.Events.size(), 4u) << c.target;
-        EXPECT_EQ(std::vector<std::string>(services.Events.begin(), services.Events.begin() + 4),
-                  (std::vector<std::string>{"Lock", "Unlock", c.message, "SetPathName " + root.Path()}));
-        EXPECT_TRUE(std::filesystem::is_directory(root.Path() + name)) << c.target;
-        EXPECT_TRUE(std::filesystem::is_directory(root.Path() + c.target + name)) << c.target;
-        EXPECT_EQ(List().model()->rowCount(), 2) << "the refresh lists both again";
     }
 }
 
@@ -221,11 +182,7 @@ TEST_F(RecordsPaneTest, ARootGoneWhileListedGivesTheBoxThenAnEmptyList)
 TEST_F(RecordsPaneTest, APaintedCaptureShowsTheButtonStripAndTheControls)
 {
     MakeRecords({"2006-03-01 10:00:00"});
-    QImage capture(pane.size(), QImage::Format_RGB32);
-    capture.fill(Qt::magenta);
-    QPainter painter(&capture);
-    pane.PrintClient(painter);
-    painter.end();
+    const QImage capture = shelltest::Capture(pane);
     const QColor face = CSysColors::Get(CSysColors::BtnFace, pane.palette());
     EXPECT_EQ(capture.pixelColor(300, 5), face) << "the strip between the buttons";
     const QPoint inList = List().geometry().bottomRight() - QPoint(5, 5);

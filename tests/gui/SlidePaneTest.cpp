@@ -3,6 +3,7 @@
 // the double click and the context menu.
 
 #include "BmpFileWriter.h"
+#include "PaneCapture.h"
 #include "RecordTreeWriter.h"
 #include "ReviewRecordWriter.h"
 #include "ReviewWindow.h"
@@ -16,7 +17,6 @@
 
 #include <QApplication>
 #include <QMenu>
-#include <QPainter>
 #include <QSlider>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -26,6 +26,8 @@
 #include <cstdio>
 
 namespace {
+
+using shelltest::Filled;
 
 constexpr int FullScreenButton = 0;
 constexpr int RestartButton = 2;
@@ -76,25 +78,8 @@ protected:
         QTest::mouseClick(&Pane().Button(button), Qt::LeftButton, {}, QPoint(12, 12));
         QCoreApplication::processEvents();  // the command comes after the click
     }
-    // The pane as a capture takes it.
-    QImage Capture()
-    {
-        QImage image(Pane().size(), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        QPainter painter(&image);
-        Pane().PrintClient(painter);
-        return image;
-    }
+    QImage Capture() const { return shelltest::Capture(Pane()); }
     QRgb Grey() const { return CSysColors::Get(CSysColors::BtnFace, Pane().palette()).rgb(); }
-    // Every pixel of rect has the colour.
-    static bool Filled(const QImage& image, const QRect& rect, QRgb colour)
-    {
-        for (int y = rect.top(); y <= rect.bottom(); ++y)
-            for (int x = rect.left(); x <= rect.right(); ++x)
-                if (image.pixel(x, y) != colour)
-                    return false;
-        return !rect.isEmpty();
-    }
     // Some pixel of rect differs from the colour: text was drawn there.
     static bool Drawn(const QImage& image, const QRect& rect, QRgb colour) { return !Filled(image, rect, colour); }
 

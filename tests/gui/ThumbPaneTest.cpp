@@ -3,6 +3,7 @@
 // the files while the record moves, and the capture of the scrolled strip.
 
 #include "FakeReviewServices.h"
+#include "PaneCapture.h"
 #include "RecordTreeWriter.h"
 #include "ReviewRecordWriter.h"
 #include "TempDir.h"
@@ -18,7 +19,6 @@
 #include "views/CThumbPane.h"
 #include "views/CThumbView.h"
 
-#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
@@ -57,13 +57,7 @@ protected:
                                [](const auto& picture) { return picture != nullptr; });
         }, 20000));
     }
-    QImage Capture() const
-    {
-        QImage image(pane->size(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        pane->PrintClient(painter);
-        return image;
-    }
+    QImage Capture() const { return shelltest::Capture(*pane); }
     // A point of a cell, where the scrolled view shows it in the pane.
     QPoint InPane(int cell, int within) const
     {

@@ -64,7 +64,6 @@ TEST_F(PrintCommandTest, PrintsThePagesOfTheChoice)
         int Pages;
     };
     const std::vector<Case> cases = {
-        {{"--general", "all"}, 4},  // two frames to a page
         {{"--general", "3-7"}, 3},
         {{"--general", "2"}, 1},
         {{"--general", "selected"}, 1},
@@ -72,8 +71,7 @@ TEST_F(PrintCommandTest, PrintsThePagesOfTheChoice)
         {{"--detailed", "all"}, 5},
         {{"--detailed", "left:2-3,3:1-2"}, 4},
         {{"--detailed", "right:2", "--landscape"}, 1},
-        {{"--records-list"}, 1},
-        {{"--subpoena"}, 1},
+        // Four general-view pages of two frames, three lane frames, a records list and a subpoena.
         {{"--subpoena", "--general", "all", "--detailed", "1:1-3", "--records-list"}, 9},
         {{"--screen", "--correction", "1", "--gamma"}, 1},
     };

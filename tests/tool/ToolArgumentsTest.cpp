@@ -86,11 +86,10 @@ TEST(ToolArgumentsTest, BadArgumentsAreUsageErrors)
         {"list", "--mask", "99999999999"}, {"list", "--day", "2024-02-30"}, {"render", "in.cfa", "out.jpg"},
         {"render", "in.cfa", "out.ppm", "--correction", "4"}, {"render", "in.cfa", "out.ppm", "--gamma", "nan"},
         {"render", "in.cfa", "out.ppm", "--window", "0:4096"}, {"confirm"}, {"reject", "a", "b"},
-        {"note", "name", "abc"}, {"note", "name", "5", "--delete"}, {"confirm", "name", "--state", "1"},
-        {"note", "name", "--state", "rejected"}, {"export"},
-        {"settings", "--site", "00:11:22:33:44"}, {"codenotes", "--set", "x=text"}, {"demo", "dir", "--records", "0"},
+        {"note", "name", "5", "--delete"}, {"confirm", "name", "--state", "1"}, {"note", "name", "--state", "rejected"},
+        {"export"}, {"settings", "--site", "00:11:22:33:44"}, {"demo", "dir", "--records", "0"},
         {"demo", "dir", "--seed", "-1"}, {"print", "name"}, {"print", "name", "out.pdf", "--general"},
-        {"list", "--sort", "1"}, {"list", "--notes", "extra"}, {"confirm", "name", "--state", "02"},
+        {"list", "--notes", "extra"}, {"confirm", "name", "--state", "02"},
         {"settings", "--site", "00:11:22:33:44:55", "00:11:22:33:44:66"}, {"list", "--mask"},
     };
     // In a directory of its own: an argument taken by mistake writes there.

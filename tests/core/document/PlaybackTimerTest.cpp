@@ -57,18 +57,4 @@ TEST(PlaybackTimer, TicksRunOnTheQueueThreadUnlessWithdrawn)
     }
 }
 
-TEST(PlaybackTimer, PlayingAndStoppingAreTheUserInterfacesToChange)
-{
-    QueueDispatcher ui;
-    PlaybackTimer timer(ui, [] {}, 1ms);
-    const struct { void (PlaybackTimer::*step)(); bool playing; } steps[] = {
-        {&PlaybackTimer::Start, false}, {&PlaybackTimer::Play, true}, {&PlaybackTimer::Pause, false},
-        {&PlaybackTimer::Play, true},   {&PlaybackTimer::Stop, false}, {&PlaybackTimer::Stop, false},
-    };
-    for (const auto& s : steps) {
-        (timer.*s.step)();
-        EXPECT_EQ(timer.IsPlaying(), s.playing);
-    }
-}
-
 }  // namespace
