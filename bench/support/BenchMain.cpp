@@ -52,6 +52,18 @@ bool TakeSmokeFlag(int& argc, char** argv)
     return smoke;
 }
 
+// The repetitions of all benchmarks run in a shuffled order rather than one
+// benchmark's after the other's: on a shared machine whose speed drifts
+// within a run, the drift then falls on both sides of a ratio alike. A flag
+// given on the command line comes later and wins.
+std::vector<char*> WithInterleaving(int argc, char** argv)
+{
+    static char interleave[] = "--benchmark_enable_random_interleaving=true";
+    std::vector<char*> arguments(argv, argv + argc);
+    arguments.insert(arguments.begin() + (argc > 0 ? 1 : 0), interleave);
+    return arguments;
+}
+
 }  // namespace
 
 void bench::PrintRatio(const Times& times, const std::string& label, const std::string& numerator,
@@ -68,6 +80,9 @@ void bench::PrintRatio(const Times& times, const std::string& label, const std::
 int main(int argc, char** argv)
 {
     const bool smoke = TakeSmokeFlag(argc, argv);
+    std::vector<char*> arguments = WithInterleaving(argc, argv);
+    argc = static_cast<int>(arguments.size());
+    argv = arguments.data();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 2;
