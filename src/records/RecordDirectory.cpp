@@ -88,6 +88,8 @@ void RecordDirectory::Rescan()
     for (const RecordState state : {RecordState::Unprocessed, RecordState::Confirmed, RecordState::Rejected})
         ScanDirectory(StateDirectory(state), state);
     SelectedIndex = -1;
+    // Notes and pictures may have changed on disk under the same rows.
+    ++ListRevision;
     Refilter();
 }
 
@@ -122,7 +124,12 @@ void RecordDirectory::Refilter()
     std::optional<std::string> selected;
     if (SelectedIndex >= 0 && static_cast<std::size_t>(SelectedIndex) < Visible.size())
         selected = Visible[SelectedIndex].Name;
-    BuildList(Visible, FilterMask, SelectedDay, SortMode);
+    std::vector<RecordEntry> rebuilt;
+    BuildList(rebuilt, FilterMask, SelectedDay, SortMode);
+    if (rebuilt != Visible) {
+        Visible = std::move(rebuilt);
+        ++ListRevision;
+    }
     int index = -1;
     if (selected) {
         const auto found = std::find_if(Visible.begin(), Visible.end(),

@@ -40,6 +40,9 @@ public:
     std::string RejectedDirectory = "!REJECTED";
     std::int32_t SelectedIndex = -1;
     std::vector<RecordEntry> Visible;
+    // Goes up each time Visible changes and at every rescan, so that a view
+    // can tell another current record in the list it shows from another list.
+    std::uint64_t ListRevision = 0;
     std::vector<RecordEntry> AllRecords;
     RecordContent Content;
 

@@ -11,6 +11,8 @@ struct RecordEntry {
     std::string Name;  // the record directory's name, without any path
     RecordTime Time = 0;
     RecordState State = RecordState::Unprocessed;
+
+    bool operator==(const RecordEntry&) const = default;
 };
 
 // Record names are compared ignoring case wherever a row is looked up by name.

@@ -137,21 +137,23 @@ void CRecordDirectoryPane::OnUpdate(int hint, const CCommandHint* /*object*/)
         // Every record change is a general update; the menu is built only
         // when it is opened.
         m_openDropDownStale = true;
-        [[fallthrough]];
+        RefreshButtons();
+        FollowCurrentRecord();
+        break;
     case HINT_LIST:
         RefreshButtons();
         RefillList();
-        [[fallthrough]];
+        break;
     case HINT_DISPLAY:
-        // The pane's own frame and strip do not change: the list, the
-        // calendar and the buttons repaint what changes in them, and a
-        // control moved is repainted by the move.
-        LayoutControls();
-        SetCalendarToCurrentRecord();
         break;
     default:
-        break;
+        return;
     }
+    // The pane's own frame and strip do not change: the list, the calendar
+    // and the buttons repaint what changes in them, and a control moved is
+    // repainted by the move.
+    LayoutControls();
+    SetCalendarToCurrentRecord();
 }
 
 void CRecordDirectoryPane::LayoutControls()
@@ -181,6 +183,16 @@ void CRecordDirectoryPane::RefreshButtons()
     // The binder sets the icon and the pressed looks; the caption is the pane's.
     const bool allDays = (Document().Records().FilterMask & RecordDirectory::AllDays) != 0;
     m_filterButton->SetWindowText(allDays ? QStringLiteral("All") : QStringLiteral("For the day"));
+}
+
+// Stepping through the list repaints the two rows whose looks change, not
+// every row shown, each with its text laid out anew.
+void CRecordDirectoryPane::FollowCurrentRecord()
+{
+    if (m_model->MoveCurrent())
+        m_list->ShowCurrentRow(Document().Records().SelectedIndex);
+    else
+        RefillList();
 }
 
 void CRecordDirectoryPane::RefillList()

@@ -33,7 +33,8 @@ public:
     // The control in which the mark keys (the digits and minus) work.
     QWidget* RecordsList();
 
-    // Hint 0 rebuilds the "Open..." drop-down, hints 0 and 1 refill the list,
+    // Hint 0 rebuilds the "Open..." drop-down, hints 0 and 1 refill the list
+    // (hint 0 only moves the current row when the list is the one shown),
     // and hints 0, 1 and 16 lay the controls out and set the calendar.
     void OnUpdate(int hint, const CCommandHint* object) override;
 
@@ -48,6 +49,9 @@ private:
     // Places the controls in the client area, by the calendar mode.
     void LayoutControls();
     void RefreshButtons();
+    // A record change in the same list moves the current row; any other
+    // refills the list.
+    void FollowCurrentRecord();
     void RefillList();
     // Fills the "Open..." drop-down from the File menu as the officer opens
     // it, when a general update came since it was last filled.

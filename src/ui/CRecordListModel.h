@@ -2,6 +2,8 @@
 
 #include <QAbstractListModel>
 
+#include <cstdint>
+
 class CImageList;
 class CVantrelDoc;
 
@@ -26,6 +28,11 @@ public:
 
     // The visible rows changed: every view starts over.
     void Reset();
+    // Another current record in the rows the views show: the two rows whose
+    // icons change repaint, and true. False when the list was rebuilt or
+    // shown in the other mode since, or either record is none: then only a
+    // Reset brings the views up to date.
+    bool MoveCurrent();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -35,4 +42,8 @@ private:
 
     const CVantrelDoc& m_document;
     const CImageList& m_icons;
+    // What the views were last brought up to.
+    std::uint64_t m_revision = 0;
+    bool m_notesMode = false;
+    int m_current = -1;
 };

@@ -13,6 +13,7 @@
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <filesystem>
@@ -97,6 +98,42 @@ TEST_F(RecordsPaneTest, LinesShowTheTimeTheNoteMarksInTheNotesModeAndTheIconOfSt
         EXPECT_EQ(List().model()->index(row, 0).data(Qt::DecorationRole).value<QPixmap>().toImage(),
                   icons.Icon(icon).toImage());
         EXPECT_EQ(List().currentIndex().row(), row);
+    }
+}
+
+// Stepping to another record of the list repaints the rows of the old and the
+// new current record and moves the selection; a rescan, a decision that
+// changes a row, or the other mode starts the view over.
+TEST_F(RecordsPaneTest, AStepInTheSameListRepaintsItsTwoRowsAndANewListStartsOver)
+{
+    MakeRecords({"2006-03-01 10:00:00", "2006-03-01 11:00:00", "2006-03-01 12:00:00"});
+    const struct {
+        int select;   // the record to select, or -1 for the command
+        int command;  // given when no record is selected
+        bool reset;
+    } steps[] = {
+        {2, 0, false}, {1, 0, false}, {-1, ID_REFRESH, true},           {2, 0, false},
+        {-1, ID_RECORD_CONFIRM, true}, {0, 0, false}, {-1, ID_PRIVATE_NOTES_MODE, true}, {1, 0, false},
+    };
+    services.Answers.assign(8, true);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << "select " << step.select << " command " << step.command);
+        const int before = document.Records().SelectedIndex;
+        QSignalSpy resets(List().model(), &QAbstractItemModel::modelReset);
+        QSignalSpy changes(List().model(), &QAbstractItemModel::dataChanged);
+        if (step.select >= 0)
+            document.SelectRecord(step.select);
+        else
+            document.OnCommand(step.command);
+        Settle();
+        EXPECT_EQ(resets.size(), step.reset ? 1 : 0);
+        std::vector<int> repainted;
+        for (const QList<QVariant>& change : changes)
+            repainted.push_back(change.at(0).toModelIndex().row());
+        const std::vector<int> twoRows{before, step.select};
+        EXPECT_EQ(repainted, step.reset ? std::vector<int>() : twoRows);
+        EXPECT_EQ(List().currentIndex().row(), document.Records().SelectedIndex);
+        EXPECT_EQ(List().selectionModel()->selectedIndexes().size(), 1);
     }
 }
 
