@@ -56,6 +56,17 @@ void CRecordsListView::ShowCurrentRow(int row)
     scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
+// Rows are all of one size, so a changed row moves nothing, and the list has
+// no editors to bring up to date.
+void CRecordsListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                   const QList<int>& roles)
+{
+    if (topLeft == bottomRight && topLeft.isValid())
+        update(topLeft);
+    else
+        QListView::dataChanged(topLeft, bottomRight, roles);
+}
+
 void CRecordsListView::mouseReleaseEvent(QMouseEvent* event)
 {
     QListView::mouseReleaseEvent(event);

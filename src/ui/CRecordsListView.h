@@ -24,4 +24,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A single changed row repaints alone: the list view would repaint every
+    // row shown, laying out the text of each.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
 };

@@ -13,6 +13,8 @@
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QImage>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -101,11 +103,26 @@ TEST_F(RecordsPaneTest, LinesShowTheTimeTheNoteMarksInTheNotesModeAndTheIconOfSt
     }
 }
 
+// What a widget painted since the last look.
+class PaintedRegion : public QObject {
+public:
+    QRegion region;
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
 // Stepping to another record of the list repaints the rows of the old and the
-// new current record and moves the selection; a rescan, a decision that
-// changes a row, or the other mode starts the view over.
+// new current record, and only them, and moves the selection; a rescan, a
+// decision that changes a row, or the other mode starts the view over.
 TEST_F(RecordsPaneTest, AStepInTheSameListRepaintsItsTwoRowsAndANewListStartsOver)
 {
+    PaintedRegion painted;
+    List().viewport()->installEventFilter(&painted);
     MakeRecords({"2006-03-01 10:00:00", "2006-03-01 11:00:00", "2006-03-01 12:00:00"});
     const struct {
         int select;   // the record to select, or -1 for the command
@@ -116,6 +133,8 @@ TEST_F(RecordsPaneTest, AStepInTheSameListRepaintsItsTwoRowsAndANewListStartsOve
         {-1, ID_RECORD_CONFIRM, true}, {0, 0, false}, {-1, ID_PRIVATE_NOTES_MODE, true}, {1, 0, false},
     };
     services.Answers.assign(8, true);
+    Settle();
+    painted.region = QRegion();
     for (const auto& step : steps) {
         SCOPED_TRACE(testing::Message() << "select " << step.select << " command " << step.command);
         const int before = document.Records().SelectedIndex;
@@ -132,6 +151,10 @@ TEST_F(RecordsPaneTest, AStepInTheSameListRepaintsItsTwoRowsAndANewListStartsOve
             repainted.push_back(change.at(0).toModelIndex().row());
         const std::vector<int> twoRows{before, step.select};
         EXPECT_EQ(repainted, step.reset ? std::vector<int>() : twoRows);
+        const QRegion rows = QRegion(List().visualRect(List().model()->index(before, 0))) +
+                             List().visualRect(List().model()->index(step.select, 0));
+        EXPECT_TRUE(step.reset || painted.region == rows);
+        painted.region = QRegion();
         EXPECT_EQ(List().currentIndex().row(), document.Records().SelectedIndex);
         EXPECT_EQ(List().selectionModel()->selectedIndexes().size(), 1);
     }
