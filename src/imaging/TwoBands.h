@@ -8,12 +8,13 @@
 #include <functional>
 #include <type_traits>
 
+namespace twobands {
+
 // Splits [0, count) into two halves worked on at once by the calling thread
-// and the shared helper thread, so a frame uses both cores of the machine.
-// Small jobs, where the hand-over costs more than it saves, run on the calling
+// and the shared helper thread; the helper's half comes back to the caller
+// when the helper has not begun it by the time the caller's is done. Small
+// jobs, where the hand-over costs more than it saves, run on the calling
 // thread alone, as does everything while the helper is busy or missing.
-// work(begin, end) must only write what belongs to its own range, so the
-// result never depends on timing.
 template <class Work>
 void RunInTwoBands(size_t count, size_t minimumForTwo, const Work& work)
 {
@@ -32,8 +33,11 @@ void RunInTwoBands(size_t count, size_t minimumForTwo, const Work& work)
         helper->Wait(ticket);
 }
 
-// Like RunInTwoBands, but [0, count) goes out in chunks of chunk to whichever
-// of the two threads asks next. A helper that wakes late (it sleeps between
+}  // namespace twobands
+
+// Works [0, count) on the calling thread and the shared helper thread at once,
+// so a frame uses both cores of the machine: it goes out in chunks of chunk
+// to whichever of the two asks next. A helper that wakes late (it sleeps between
 // frames, and waking a core takes a while on a virtual machine) or gets its
 // core late on a busy machine takes only what is left instead of leaving the
 // calling thread the whole second half, and one that loses its core for a
@@ -42,13 +46,15 @@ void RunInTwoBands(size_t count, size_t minimumForTwo, const Work& work)
 // work is called as work(begin, end) or, where it keeps a running result per
 // thread, as work(begin, end, share): share is 0 or 1, and the calls of one
 // share never run at the same time, so what a share sums up needs no lock.
-// Which chunks a share gets depends on timing, so what shares sum up must not
-// depend on the order.
+// work must only write what belongs to its own chunk and share, and which
+// chunks a share gets depends on timing, so what shares sum up must not
+// depend on the order: the result never depends on timing.
 template <class Work>
 void RunInTwoShares(size_t count, size_t chunk, size_t minimumForTwo, const Work& work)
 {
     std::atomic<size_t> next{0};
-    RunInTwoBands(count >= minimumForTwo ? 2 : 1, 2, [&](size_t share, size_t) {
+    // The two bands are the two threads, each taking chunks until none are left.
+    twobands::RunInTwoBands(count >= minimumForTwo ? 2 : 1, 2, [&](size_t share, size_t) {
         for (size_t begin; (begin = next.fetch_add(chunk, std::memory_order_relaxed)) < count;) {
             const size_t end = std::min(begin + chunk, count);
             if constexpr (std::is_invocable_v<const Work&, size_t, size_t, size_t>)
