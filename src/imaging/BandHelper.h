@@ -8,10 +8,10 @@
 
 // A worker thread that takes its share of a frame's work beside the calling
 // thread, so that splitting a frame across both cores does not pay for a new
-// thread each time. One is shared by the whole process, started on first use; background
-// work (the thumbnails) brings its own at the lowest priority, so that it
-// never holds the shared one while the user waits for a frame, and gives way
-// to it on a busy machine. Only one job runs on a helper at a time; a caller
+// thread each time. One is shared by the whole process, started on first
+// use; background work (the thumbnails) brings its own at the lowest
+// priority, so that it never holds the shared one while the user waits for a
+// frame, and gives way to it on a busy machine. Only one job runs on a helper at a time; a caller
 // that finds it busy does all its work itself.
 class BandHelper {
 public:

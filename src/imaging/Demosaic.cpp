@@ -7,8 +7,6 @@ namespace {
 
 // Below this many rows a second thread costs more than it saves.
 constexpr size_t RowsForTwoThreads = 64;
-// Rows a thread takes at a time.
-constexpr size_t RowsPerShare = 32;
 
 // One sensor row. A row holds two kinds of site in turn: a "cross" site
 // (blue or red) whose own sample is its colour, and a green site. On a blue

@@ -19,8 +19,6 @@ constexpr int WeightOne = 1 << WeightBits;
 constexpr int Rounding = 1 << (2 * WeightBits - 1);
 // Below this many target rows the hand-over costs more than it saves.
 constexpr std::size_t MinimumRowsForTwoBands = 64;
-// Rows a thread takes at a time.
-constexpr std::size_t RowsPerShare = 32;
 
 // Where a target pixel samples the source along one axis: the two source
 // pixels around the centre it stands for, and the weight of the second.
@@ -112,7 +110,7 @@ std::size_t BlendPixelsWide(const std::uint8_t* top, const std::uint8_t* bottom,
 #endif
 
 void ScaleRow(const std::uint8_t* top, const std::uint8_t* bottom, int wy, const std::vector<Tap>& xs,
-              std::size_t wideEnd, std::uint8_t* target)
+              [[maybe_unused]] std::size_t wideEnd, std::uint8_t* target)
 {
     std::size_t t = 0;
 #if defined(__SSE2__)

@@ -8,40 +8,19 @@
 #include <functional>
 #include <type_traits>
 
-namespace twobands {
-
-// Splits [0, count) into two halves worked on at once by the calling thread
-// and the shared helper thread; the helper's half comes back to the caller
-// when the helper has not begun it by the time the caller's is done. Small
-// jobs, where the hand-over costs more than it saves, run on the calling
-// thread alone, as does everything while the helper is busy or missing.
-template <class Work>
-void RunInTwoBands(size_t count, size_t minimumForTwo, const Work& work)
-{
-    BandHelper* helper = count >= minimumForTwo ? BandHelper::Shared() : nullptr;
-    const size_t middle = count / 2;
-    const std::function<void()> secondHalf = [&work, middle, count] { work(middle, count); };
-    const unsigned long ticket = helper ? helper->TryStart(secondHalf) : 0;
-    if (ticket == 0) {
-        work(0, count);
-        return;
-    }
-    work(0, middle);
-    if (helper->Retract(ticket))
-        work(middle, count);
-    else
-        helper->Wait(ticket);
-}
-
-}  // namespace twobands
+// Picture rows a thread takes at a time: work enough to outweigh taking it,
+// little enough that a helper that starts late still finds some left.
+constexpr size_t RowsPerShare = 32;
 
 // Works [0, count) on the calling thread and the shared helper thread at once,
 // so a frame uses both cores of the machine: it goes out in chunks of chunk
-// to whichever of the two asks next. A helper that wakes late (it sleeps between
-// frames, and waking a core takes a while on a virtual machine) or gets its
-// core late on a busy machine takes only what is left instead of leaving the
-// calling thread the whole second half, and one that loses its core for a
-// while leaves the calling thread its current chunk to wait for.
+// to whichever of the two asks next. A helper that wakes late (it sleeps
+// between frames, and waking a core takes a while on a virtual machine) or
+// gets its core late on a busy machine takes only what is left, and one that
+// loses its core for a while leaves the calling thread its current chunk to
+// wait for. Small jobs, where the hand-over costs more than it saves, run on
+// the calling thread alone, as does everything while the helper is busy or
+// missing.
 //
 // work is called as work(begin, end) or, where it keeps a running result per
 // thread, as work(begin, end, share): share is 0 or 1, and the calls of one
@@ -53,8 +32,7 @@ template <class Work>
 void RunInTwoShares(size_t count, size_t chunk, size_t minimumForTwo, const Work& work)
 {
     std::atomic<size_t> next{0};
-    // The two bands are the two threads, each taking chunks until none are left.
-    twobands::RunInTwoBands(count >= minimumForTwo ? 2 : 1, 2, [&](size_t share, size_t) {
+    const auto takeChunks = [&](size_t share) {
         for (size_t begin; (begin = next.fetch_add(chunk, std::memory_order_relaxed)) < count;) {
             const size_t end = std::min(begin + chunk, count);
             if constexpr (std::is_invocable_v<const Work&, size_t, size_t, size_t>)
@@ -62,5 +40,12 @@ void RunInTwoShares(size_t count, size_t chunk, size_t minimumForTwo, const Work
             else
                 work(begin, end);
         }
-    });
+    };
+    BandHelper* helper = count >= minimumForTwo ? BandHelper::Shared() : nullptr;
+    const std::function<void()> helperShare = [&takeChunks] { takeChunks(1); };
+    const unsigned long ticket = helper ? helper->TryStart(helperShare) : 0;
+    takeChunks(0);
+    // Taken back unbegun, the helper's share has nothing left to take.
+    if (ticket != 0 && !helper->Retract(ticket))
+        helper->Wait(ticket);
 }

@@ -11,6 +11,12 @@ CWinPanelStyle::CWinPanelStyle(QObject* parent)
     setParent(parent);
 }
 
+void CWinPanelStyle::MakeSunkenPanel(QFrame& frame)
+{
+    frame.setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    frame.setStyle(new CWinPanelStyle(&frame));
+}
+
 void CWinPanelStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                                  const QWidget* widget) const
 {

@@ -46,8 +46,6 @@ __attribute__((target("ssse3"))) void CopyRowShuffled(const uint8_t* source, QRg
 
 // Below this a thumbnail-sized copy costs less than the hand-over.
 constexpr size_t MinimumRowsForTwoBands = 128;
-// Rows a thread takes at a time.
-constexpr size_t RowsPerShare = 32;
 
 using CopyRow = void (*)(const uint8_t*, QRgb*, int);
 
@@ -68,7 +66,8 @@ void CopyDibBlock(const CDibImage& dib, QPoint from, QSize size, uchar* target, 
 {
     static const CopyRow copyRow = ChosenCopyRow();
     const size_t left = 3 * static_cast<size_t>(from.x());
-    RunInTwoShares(static_cast<size_t>(size.height()), RowsPerShare, MinimumRowsForTwoBands, [&](size_t begin, size_t end) {
+    const auto rows = static_cast<size_t>(size.height());
+    RunInTwoShares(rows, RowsPerShare, MinimumRowsForTwoBands, [&](size_t begin, size_t end) {
         for (size_t y = begin; y < end; ++y)
             copyRow(dib.TopDownRow(from.y() + static_cast<int>(y)) + left,
                     reinterpret_cast<QRgb*>(target + static_cast<qsizetype>(y) * targetStride), size.width());

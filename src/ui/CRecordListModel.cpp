@@ -13,7 +13,6 @@ void CRecordListModel::Reset()
 {
     beginResetModel();
     m_revision = m_document.Records().ListRevision;
-    m_notesMode = m_document.PrivateNotesMode();
     m_current = m_document.Records().SelectedIndex;
     endResetModel();
 }
@@ -22,8 +21,7 @@ bool CRecordListModel::MoveCurrent()
 {
     const RecordDirectory& records = m_document.Records();
     const int previous = m_current;
-    if (records.ListRevision != m_revision || m_document.PrivateNotesMode() != m_notesMode || previous < 0 ||
-        records.SelectedIndex < 0)
+    if (records.ListRevision != m_revision || previous < 0 || records.SelectedIndex < 0)
         return false;
     m_current = records.SelectedIndex;
     for (const int row : {previous, m_current})

@@ -29,9 +29,9 @@ public:
     // The visible rows changed: every view starts over.
     void Reset();
     // Another current record in the rows the views show: the two rows whose
-    // icons change repaint, and true. False when the list was rebuilt or
-    // shown in the other mode since, or either record is none: then only a
-    // Reset brings the views up to date.
+    // icons change repaint, and true. False when the list changed or was
+    // rescanned since (as entering or leaving the notes mode does), or either
+    // record is none: then only a Reset brings the views up to date.
     bool MoveCurrent();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -44,6 +44,5 @@ private:
     const CImageList& m_icons;
     // What the views were last brought up to.
     std::uint64_t m_revision = 0;
-    bool m_notesMode = false;
     int m_current = -1;
 };

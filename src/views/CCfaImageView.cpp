@@ -43,8 +43,7 @@ CCfaImageView::CCfaImageView(CVantrelDoc& document, CCommandBinder& binder, QWid
 {
     setObjectName(QString::number(Id));
     setWindowTitle(QStringLiteral("CFA Image View"));
-    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    setStyle(new CWinPanelStyle(this));
+    CWinPanelStyle::MakeSunkenPanel(*this);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setCursor(Qt::OpenHandCursor);
     m_contextMenu = MenuFromDefinition(DetailedViewPopup(), this);

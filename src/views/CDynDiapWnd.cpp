@@ -20,8 +20,7 @@ CDynDiapWnd::CDynDiapWnd(QWidget* parent) : QFrame(parent)
     setObjectName(QString::number(Id));
     setWindowTitle(QStringLiteral("Dynamic Diapason"));
     // The sunken two-pixel client edge; the bar is what lies inside it.
-    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    setStyle(new CWinPanelStyle(this));
+    CWinPanelStyle::MakeSunkenPanel(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }

@@ -31,8 +31,7 @@ CThumbView::CThumbView(CVantrelDoc& document, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Thumbnails View"));
     setObjectName(QString::number(Id));
-    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    setStyle(new CWinPanelStyle(this));
+    CWinPanelStyle::MakeSunkenPanel(*this);
     // Every pixel is painted; an erase first would only flicker.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     m_loader.Start();

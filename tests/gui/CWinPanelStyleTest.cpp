@@ -24,7 +24,8 @@ TEST(CWinPanelStyle, PaintsThePanelFramesAsTheStyleDoes)
             frame.resize(size);
             const QImage expected = Grabbed(frame);
             frame.setStyle(new CWinPanelStyle(&frame));
-            EXPECT_EQ(Grabbed(frame), expected) << "shadow " << shadow << " at " << size.width() << "x" << size.height();
+            EXPECT_EQ(Grabbed(frame), expected)
+                << "shadow " << shadow << " at " << size.width() << "x" << size.height();
         }
     }
 }
