@@ -132,8 +132,6 @@ TEST_F(PrintCommandTest, RefusedChoicesAreUsageErrorsThatWriteNothing)
         // The print selection's own range checks, in its words.
         {Full, {"--general", "5-9"},
          "Error in the choice for the general view. The frame number may be between 1 and 7."},
-        {Full, {"--general", "0-1"},
-         "Error in the choice for the general view. The frame number may be between 1 and 7."},
         {Full, {"--detailed", "left:1-3,right:2-1"},
          "Error in the choice for the right lane. The frame number may be between 1 and 2."},
         // What the dialog does not offer for the record.
