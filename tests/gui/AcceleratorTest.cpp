@@ -54,11 +54,9 @@ TEST(AcceleratorTest, RunsTheCommandOfTheKeyWhereItApplies)
         int command;  // 0: none runs, and the control gets the key
     } cases[] = {
         {Qt::Key_F2, Qt::NoModifier, Focus::ImagePane, ID_REFRESH},
-        {Qt::Key_F10, Qt::NoModifier, Focus::RecordsList, ID_DETAILED_FULL_SCREEN},
         {Qt::Key_Escape, Qt::NoModifier, Focus::ImagePane, ID_LEAVE_FULL_SCREEN},
         {Qt::Key_F5, Qt::ShiftModifier, Focus::ImagePane, 0},  // Pause is disabled: nothing plays
         {Qt::Key_5, Qt::NoModifier, Focus::RecordsList, ID_MARK_0 + 5},
-        {Qt::Key_Minus, Qt::NoModifier, Focus::RecordsList, ID_MARK_DELETE},
         {Qt::Key_5, Qt::NoModifier, Focus::ImagePane, 0},
         {Qt::Key_5, Qt::ControlModifier, Focus::RecordsList, 0},
         {Qt::Key_5, Qt::NoModifier, Focus::TextField, 0},
