@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 using Part = DynDiapGeometry::Part;
@@ -31,10 +33,9 @@ TEST(DynDiapWndTest, MarkersStayWithinTheRangeInEitherOrder)
         bar.SetRange(row.rangeA, row.rangeB, false);
         bar.SetPos(row.posA, row.posB, true);
         const DynDiapGeometry& g = bar.Geometry();
-        EXPECT_EQ(g.RangeMin(), row.rangeMin) << row.rangeA << ".." << row.rangeB;
-        EXPECT_EQ(g.RangeMax(), row.rangeMax) << row.rangeA << ".." << row.rangeB;
-        EXPECT_EQ(g.LowValue(), row.low) << row.rangeA << ".." << row.rangeB;
-        EXPECT_EQ(g.HighValue(), row.high) << row.rangeA << ".." << row.rangeB;
+        EXPECT_EQ((std::array{g.RangeMin(), g.RangeMax(), g.LowValue(), g.HighValue()}),
+                  (std::array{row.rangeMin, row.rangeMax, row.low, row.high}))
+            << row.rangeA << ".." << row.rangeB;
     }
 }
 
