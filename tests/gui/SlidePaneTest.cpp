@@ -23,7 +23,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -36,25 +37,6 @@ constexpr int BackwardButton = 4;
 constexpr int ForwardButton = 5;
 
 const QRgb Red = qRgb(200, 0, 0);
-
-// A general-view frame of the record in place of the one written, with the
-// same time text, so the record keeps its frames in their order.
-void RewriteGeneralFrame(const std::string& directory, int index, testsupport::BmpFile file)
-{
-    char name[16], time[48];
-    std::snprintf(name, sizeof name, "G%02d.BMP", index + 1);
-    std::snprintf(time, sizeof time, "imagetime=2006-03-01 12:00:%02d.000", index);
-    file.infoText = time;
-    testsupport::WriteBmpFile(directory + name, file);
-}
-
-testsupport::BmpFile RedFrame(int width, int height)
-{
-    testsupport::BmpFile file{width, height, {}, {}};
-    for (int i = 0; i < width * height; ++i)
-        file.pixels.insert(file.pixels.end(), {0, 0, 200});
-    return file;
-}
 
 class SlidePaneTest : public testing::Test {
 protected:
@@ -72,6 +54,20 @@ protected:
         window.Document->OnCommand(ID_REFRESH);
         return directory;
     }
+    // A record of a root of its own whose one general-view frame is red, width x
+    // height; answers the frame's path. The caller sets the record up.
+    std::string RedFrameRecord(int width, int height)
+    {
+        roots.push_back(std::make_unique<testsupport::TempDir>());
+        window.Settings.RootDirectory = roots.back()->Path();
+        testsupport::BmpFile file{width, height, {}, "imagetime=2006-03-01 12:00:00.000"};
+        for (int i = 0; i < width * height; ++i)
+            file.pixels.insert(file.pixels.end(), {0, 0, 200});
+        const std::string path = testsupport::WriteReviewRecord(window.Settings.RootDirectory,
+            {testsupport::RecordName(2006, 3, 1, 12, 0, 0), 0, {1, 0, 0}, {}, {}}) + "G01.BMP";
+        testsupport::WriteBmpFile(path, file);
+        return path;
+    }
     CSlidePane& Pane() const { return *window.Frame->View()->SlidePane(); }
     void Click(int button)
     {
@@ -83,6 +79,7 @@ protected:
     // Some pixel of rect differs from the colour: text was drawn there.
     static bool Drawn(const QImage& image, const QRect& rect, QRgb colour) { return !Filled(image, rect, colour); }
 
+    std::vector<std::unique_ptr<testsupport::TempDir>> roots;
     shelltest::ReviewWindow window;
 };
 
@@ -164,12 +161,7 @@ TEST_F(SlidePaneTest, ABrokenBitmapLeavesThePictureGreyWithTheBarsDrawn)
         {"not a bitmap", [](std::string bytes) { return bytes.replace(0, 2, "XX"); }},
     };
     for (const Row& row : rows) {
-        testsupport::TempDir root;
-        window.Settings.RootDirectory = root.Path();
-        const std::string directory = testsupport::WriteReviewRecord(
-            root.Path(), {testsupport::RecordName(2006, 3, 1, 12, 0, 0), 0, {1, 0, 0}, {}, {}});
-        RewriteGeneralFrame(directory, 0, RedFrame(400, 300));
-        const std::string path = directory + "G01.BMP";
+        const std::string path = RedFrameRecord(400, 300);
         testsupport::WriteFile(path, row.spoil(testsupport::ReadFile(path)));
         window.Document->OnCommand(ID_REFRESH);
         ASSERT_EQ(window.Document->GeneralFrameCount(), 1) << row.name;
@@ -218,11 +210,7 @@ TEST_F(SlidePaneTest, APictureIsScaledCentredAndFramedByGreyStrips)
         {"same shape", QSize(426, 317), QRect(24, 24, 426, 317), QRect()},
     };
     for (const Row& row : rows) {
-        testsupport::TempDir root;
-        window.Settings.RootDirectory = root.Path();
-        const std::string directory = testsupport::WriteReviewRecord(
-            root.Path(), {testsupport::RecordName(2006, 3, 1, 12, 0, 0), 0, {1, 0, 0}, {}, {}});
-        RewriteGeneralFrame(directory, 0, RedFrame(row.frame.width(), row.frame.height()));
+        RedFrameRecord(row.frame.width(), row.frame.height());
         window.Document->OnCommand(ID_REFRESH);
         ASSERT_EQ(Pane().size(), QSize(450, 365));
 
