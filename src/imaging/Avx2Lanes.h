@@ -37,9 +37,9 @@ struct Avx2Lanes {
     {
         return _mm256_mulhi_epu16(a, b);
     }
-    [[gnu::target("avx2")]] static Vector Min(Vector a, Vector b)
+    [[gnu::target("avx2")]] static Vector AddCeiling(Vector a, Vector b)
     {
-        return _mm256_min_epu16(a, b);
+        return _mm256_adds_epu16(a, b);
     }
     [[gnu::target("avx2")]] static Vector SubFloor0(Vector a, Vector b)
     {

@@ -38,9 +38,9 @@ struct Avx512Lanes {
     {
         return _mm512_mulhi_epu16(a, b);
     }
-    [[gnu::target("avx512f,avx512bw")]] static Vector Min(Vector a, Vector b)
+    [[gnu::target("avx512f,avx512bw")]] static Vector AddCeiling(Vector a, Vector b)
     {
-        return _mm512_min_epu16(a, b);
+        return _mm512_adds_epu16(a, b);
     }
     [[gnu::target("avx512f,avx512bw")]] static Vector SubFloor0(Vector a, Vector b)
     {

@@ -6,8 +6,8 @@
 #include <cstdint>
 
 // The operations of Avx2Lanes in SSE2, which every x86-64 processor has:
-// eight 16-bit lanes in one 128-bit block. What SSE2 lacks (an unsigned
-// minimum, a blend, a byte shuffle) is built from what it has.
+// eight 16-bit lanes in one 128-bit block. What SSE2 lacks (a blend, a
+// byte shuffle) is built from what it has.
 struct Sse2Lanes {
     using Vector = __m128i;
     // All ones in each chosen lane.
@@ -23,7 +23,7 @@ struct Sse2Lanes {
     static Vector Or(Vector a, Vector b) { return _mm_or_si128(a, b); }
     static Vector MulLow(Vector a, Vector b) { return _mm_mullo_epi16(a, b); }
     static Vector MulHigh(Vector a, Vector b) { return _mm_mulhi_epu16(a, b); }
-    static Vector Min(Vector a, Vector b) { return _mm_sub_epi16(a, _mm_subs_epu16(a, b)); }
+    static Vector AddCeiling(Vector a, Vector b) { return _mm_adds_epu16(a, b); }
     static Vector SubFloor0(Vector a, Vector b) { return _mm_subs_epu16(a, b); }
     // v in the lanes where a equals b, else 0.
     static Vector SelectEqual(Vector a, Vector b, Vector v) { return _mm_and_si128(_mm_cmpeq_epi16(a, b), v); }
