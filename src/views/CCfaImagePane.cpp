@@ -65,8 +65,11 @@ void CCfaImagePane::CreateDynamicRange()
 {
     m_dynamicRange = new CDynDiapWnd(this);
     // The control's levels come as white, then black.
-    connect(m_dynamicRange, &CDynDiapWnd::DynDiapNotify, this,
-            [this](int highValue, int lowValue) { Document().SetDisplayRange(lowValue, highValue); });
+    connect(m_dynamicRange, &CDynDiapWnd::DynDiapNotify, this, [this](int highValue, int lowValue) {
+        Document().SetDisplayRange(lowValue, highValue);
+        // The bar shows the document's levels again, also where it refused these.
+        FollowFrameLevels();
+    });
 }
 
 void CCfaImagePane::LayoutChildren()
@@ -94,9 +97,14 @@ void CCfaImagePane::OnUpdate(int /*hint*/, const CCommandHint* /*object*/)
     update(CaptionStrip());
 }
 
-// The range first, quietly: the markers are then kept within it.
+// The range first, quietly: the markers are then kept within it. A drag keeps
+// the bar under the officer's hand: set back by an update on the way (a
+// playback tick comes every second), the markers would lose the movement so
+// far, and the drag would end on levels the officer never chose.
 void CCfaImagePane::FollowFrameLevels()
 {
+    if (m_dynamicRange->Dragging())
+        return;
     const CCfaImage& frame = Document().FrameImage();
     m_dynamicRange->SetRange(frame.MinLevel, frame.MaxLevel, false);
     m_dynamicRange->SetPos(frame.WindowLow, frame.WindowHigh, true);

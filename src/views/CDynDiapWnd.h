@@ -26,6 +26,7 @@ public:
     void SetPos(int a, int b, bool repaint);
 
     const DynDiapGeometry& Geometry() const { return m_geometry; }
+    bool Dragging() const { return m_dragging; }
     PartState State(DynDiapGeometry::Part part) const { return m_states[part]; }
 
 signals:

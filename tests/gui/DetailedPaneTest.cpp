@@ -4,6 +4,7 @@
 
 #include "DetailedViewFixture.h"
 
+#include "document/UpdateHints.h"
 #include "platform/CBButton.h"
 #include "views/CDynDiapWnd.h"
 
@@ -116,22 +117,32 @@ TEST_F(DetailedViewTest, TheContextMenuItemsReachTheDocument)
     }
 }
 
-// The bar's white and black levels become the document's display window.
+// The bar's white and black levels become the document's display window,
+// also when an update (a playback tick) comes while the band is held.
 TEST_F(DetailedViewTest, ADragOfTheDynamicRangeBarSetsTheDisplayWindow)
 {
     OpenRecord(1);
     CDynDiapWnd& bar = Pane().DynamicRange();
-    const int levelsBefore = window.Document->FrameImage().WindowHigh - window.Document->FrameImage().WindowLow;
-    const QRect band = bar.Geometry().PartRect(DynDiapGeometry::Band).translated(bar.contentsRect().topLeft());
-    ASSERT_GT(band.height(), 2);
-    QTest::mousePress(&bar, Qt::LeftButton, {}, band.center());
-    QTest::mouseMove(&bar, QPoint(band.center().x(), -500));
-    QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(band.center().x(), -500));
     const CCfaImage& frame = window.Document->FrameImage();
-    EXPECT_EQ(frame.WindowHigh, frame.MaxLevel);
-    EXPECT_NEAR(frame.WindowHigh - frame.WindowLow, levelsBefore, 2 / bar.Geometry().PixelsPerLevel());
-    EXPECT_EQ(bar.Geometry().HighValue(), frame.WindowHigh);
-    EXPECT_EQ(bar.Geometry().LowValue(), frame.WindowLow);
+    const int lowBefore = frame.WindowLow;
+    const int highBefore = frame.WindowHigh;
+    ASSERT_LT(highBefore, frame.MaxLevel);
+    for (const bool tickMidway : {false, true}) {
+        SCOPED_TRACE(tickMidway ? "a tick midway" : "a plain drag");
+        window.Document->SetDisplayRange(lowBefore, highBefore);
+        const QRect band = bar.Geometry().PartRect(DynDiapGeometry::Band).translated(bar.contentsRect().topLeft());
+        ASSERT_GT(band.height(), 2);
+        const QPoint top(band.center().x(), -500);
+        QTest::mousePress(&bar, Qt::LeftButton, {}, band.center());
+        QTest::mouseMove(&bar, top);
+        if (tickMidway)
+            window.Document->UpdateAllViews(HINT_PLAYBACK);
+        QTest::mouseRelease(&bar, Qt::LeftButton, {}, top);
+        EXPECT_EQ(frame.WindowHigh, frame.MaxLevel);
+        EXPECT_NEAR(frame.WindowHigh - frame.WindowLow, highBefore - lowBefore, 2 / bar.Geometry().PixelsPerLevel());
+        EXPECT_EQ(bar.Geometry().HighValue(), frame.WindowHigh);
+        EXPECT_EQ(bar.Geometry().LowValue(), frame.WindowLow);
+    }
 }
 
 // The document gives up the picture of a frame it cannot read: the view
