@@ -12,5 +12,9 @@ struct CommandState {
     // Enabled, with a tick as given: the rule of every setting's item.
     static constexpr CommandState Ticked(bool checked) { return {true, checked}; }
 
+    // A button whose icon follows the state (full screen on or off) shows it
+    // by the icon alone; the tick is its menu item's.
+    constexpr bool ShowsPressed() const { return Checked && Image == NoImage; }
+
     bool operator==(const CommandState&) const = default;
 };

@@ -91,7 +91,7 @@ void CCommandBinder::RefreshButton(CBButton& button) const
 {
     const CommandState state = m_document.QueryCommand(button.ControlId());
     button.setEnabled(state.Enabled);
-    button.SetChecked(state.Checked);
+    button.SetChecked(state.ShowsPressed());
     if (state.Image != CommandState::NoImage && state.Image != button.ImageIndex())
         button.SetImageIndex(state.Image);
 }

@@ -144,7 +144,11 @@ TEST_F(CommandRoad, PaneButtonsShowTheTablesStateAfterEveryHint)
         QCoreApplication::processEvents();
         for (const auto& [id, button] : buttons) {
             const CommandState state = window.Document->QueryCommand(id);
-            EXPECT_EQ(button->IsChecked(), state.Checked) << id << " after " << clicked;
+            EXPECT_EQ(button->IsChecked(), state.ShowsPressed()) << id << " after " << clicked;
+            // Full screen on or off shows in the icon, never as a pressed look.
+            if (id == ID_DETAILED_FULL_SCREEN || id == ID_GENERAL_FULL_SCREEN) {
+                EXPECT_FALSE(button->IsChecked()) << id << " after " << clicked;
+            }
             EXPECT_EQ(button->isEnabled(), state.Enabled) << id << " after " << clicked;
             if (state.Image != CommandState::NoImage) {
                 EXPECT_EQ(button->ImageIndex(), state.Image) << id << " after " << clicked;
