@@ -46,6 +46,8 @@ CCfaImageView::CCfaImageView(CVantrelDoc& document, CCommandBinder& binder, QWid
     CWinPanelStyle::MakeSunkenPanel(*this);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setCursor(Qt::OpenHandCursor);
+    // The hand opens at the first move after a drag, with no button held.
+    viewport()->setMouseTracking(true);
     m_contextMenu = MenuFromDefinition(DetailedViewPopup(), this);
     binder.BindMenu(*m_contextMenu);
     FollowPicture();
@@ -158,6 +160,8 @@ void CCfaImageView::mouseMoveEvent(QMouseEvent* event)
 {
     if (m_dragging)
         PanTo(event->position().toPoint());
+    else if (viewport()->cursor().shape() != Qt::OpenHandCursor)
+        viewport()->setCursor(Qt::OpenHandCursor);
 }
 
 void CCfaImageView::mouseReleaseEvent(QMouseEvent* event)
@@ -166,7 +170,6 @@ void CCfaImageView::mouseReleaseEvent(QMouseEvent* event)
         return CScrollView::mouseReleaseEvent(event);
     m_dragging = false;
     PanTo(event->position().toPoint());
-    viewport()->setCursor(Qt::OpenHandCursor);
 }
 
 void CCfaImageView::mouseDoubleClickEvent(QMouseEvent* event)

@@ -6,6 +6,8 @@
 
 #include "document/CVantrelDoc.h"
 
+#include <QMouseEvent>
+
 namespace {
 
 using detailedtest::DetailedViewTest;
@@ -46,6 +48,10 @@ TEST_F(DetailedViewTest, DraggingPansOnlyWhereThePictureIsLarger)
         QTest::mouseMove(client, row.to);
         QTest::mouseRelease(client, Qt::LeftButton, {}, row.to);
         EXPECT_EQ(View().ScrollPosition(), expected) << row.zoom;
+        EXPECT_EQ(client->cursor().shape(), Qt::ClosedHandCursor) << "the hand holds until the mouse moves";
+        QMouseEvent hover(QEvent::MouseMove, QPointF(row.from), client->mapToGlobal(QPointF(row.from)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(client, &hover);
         EXPECT_EQ(client->cursor().shape(), Qt::OpenHandCursor);
         EXPECT_EQ(ScrollBarsShown(), row.zoom != ID_ZOOM_FIT) << row.zoom;
     }
