@@ -25,7 +25,7 @@ constexpr int AutomaticImage = 5;
 constexpr int ColourButtonHeight = 34;
 // The dynamic-range bar starts under the two buttons.
 constexpr int DynamicRangeTop = CCfaImagePane::ToolWidth + ColourButtonHeight;
-constexpr int CaptionIndent = 4;
+constexpr int CaptionIndent = 4;  // the text box is the strip moved right, its end past the edge
 
 QRect Place(int x, int y, int cx, int cy)
 {
@@ -132,5 +132,5 @@ void CCfaImagePane::paintEvent(QPaintEvent* /*event*/)
     DrawRaisedRect(painter, strip, palette());
     painter.setFont(m_font);
     painter.setPen(CSysColors::Get(CSysColors::BtnText, palette()));
-    DrawEllipsisText(painter, strip.adjusted(CaptionIndent, 0, 0, 0), CaptionText());
+    DrawEllipsisText(painter, strip.translated(CaptionIndent, 0), CaptionText());
 }
