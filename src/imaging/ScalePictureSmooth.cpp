@@ -17,8 +17,9 @@ namespace {
 constexpr int WeightBits = 8;
 constexpr int WeightOne = 1 << WeightBits;
 constexpr int Rounding = 1 << (2 * WeightBits - 1);
-// Below this many target rows the hand-over costs more than it saves.
-constexpr std::size_t MinimumRowsForTwoBands = 64;
+// Below this many target pixels the hand-over costs more than it saves, and
+// the helper, spinning on after it, keeps a core from the thumbnail loader.
+constexpr std::size_t MinimumPixelsForTwoShares = 1 << 16;
 
 // Where a target pixel samples the source along one axis: the two source
 // pixels around the centre it stands for, and the weight of the second.
@@ -138,7 +139,8 @@ void ScalePictureSmooth(const CDibImage& source, CDibImage& target)
     const std::vector<Tap> xs = Taps(source.Width(), target.Width());
     const std::vector<Tap> ys = Taps(source.Height(), target.Height());
     const std::size_t wideEnd = WideEnd(xs, source.Width());
-    RunInTwoShares(ys.size(), RowsPerShare, MinimumRowsForTwoBands, [&](std::size_t begin, std::size_t end) {
+    const std::size_t minimumRows = MinimumPixelsForTwoShares / xs.size() + 1;
+    RunInTwoShares(ys.size(), RowsPerShare, minimumRows, [&](std::size_t begin, std::size_t end) {
         for (std::size_t row = begin; row < end; ++row)
             ScaleRow(source.TopDownRow(ys[row].First), source.TopDownRow(ys[row].Second), ys[row].Weight, xs,
                      wideEnd, target.TopDownRow(static_cast<int>(row)));

@@ -117,7 +117,7 @@ TEST(ScalePictureSmooth, EveryPixelBlendsTheFourAroundItsCentre)
     std::mt19937 random(5);
     const std::pair<std::pair<int, int>, std::pair<int, int>> sizes[] = {
         {{1, 1}, {3, 2}},     {{4, 3}, {9, 5}},     {{5, 1}, {2, 1}},
-        {{8, 8}, {3, 3}},     {{40, 30}, {29, 17}}, {{1144, 790}, {136, 136}}};
+        {{8, 8}, {3, 3}},     {{40, 30}, {29, 17}}, {{1144, 790}, {136, 136}}, {{1144, 790}, {520, 360}}};
     for (const auto& [from, to] : sizes) {
         CDibImage source, target;
         ASSERT_TRUE(source.Create(from.first, from.second));
