@@ -10,14 +10,17 @@ namespace {
 // The rows that hold red are the odd ones on every camera of the system.
 constexpr int BayerPhase = 1;
 
-}  // namespace
-
+// Gives picture the size, keeping its pixels when it has that size already,
+// so that a picture rendered into again and again is made only once; false
+// when it has no pixels afterwards.
 bool FitPicture(CDibImage& picture, const ImageSize& size)
 {
     if (!picture.Bits() || picture.Width() != size.width || picture.Height() != size.height)
         picture.Create(size.width, size.height);
     return picture.Bits() != nullptr;
 }
+
+}  // namespace
 
 LaneRenderResult RenderLaneFrame(CCfaImage& frame, const std::string& path, const LaneRendering& how,
                                  CDibImage& picture)

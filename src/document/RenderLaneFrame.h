@@ -30,8 +30,3 @@ enum class LaneRenderResult {
 // the command-line renderer.
 LaneRenderResult RenderLaneFrame(CCfaImage& frame, const std::string& path, const LaneRendering& how,
                                  CDibImage& picture);
-
-// Gives picture the size, keeping its pixels when it has that size already,
-// so that a picture rendered into again and again is made only once; false
-// when it has no pixels afterwards.
-bool FitPicture(CDibImage& picture, const ImageSize& size);

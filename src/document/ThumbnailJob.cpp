@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-std::optional<ThumbnailJob> ThumbnailJob::For(const CVantrelDoc& document, ReloadKind reload, std::int32_t side)
+std::optional<ThumbnailJob> ThumbnailJob::For(const CVantrelDoc& document, ReloadKind reload)
 {
     if (!document.HasSelection())
         return std::nullopt;
@@ -20,6 +20,5 @@ std::optional<ThumbnailJob> ThumbnailJob::For(const CVantrelDoc& document, Reloa
     job.Correction = document.FrameImage().Correction;
     job.Gamma = document.FrameImage().Gamma;
     job.Reload = reload;
-    job.Side = side;
     return job;
 }

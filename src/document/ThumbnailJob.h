@@ -26,13 +26,8 @@ struct ThumbnailJob {
     std::int32_t Correction = 0;
     double Gamma = 0.0;
     ReloadKind Reload = ReloadKind::Changed;
-    // The side of the square a thumbnail is shown in: the loader shrinks each
-    // picture to it while the rendering is still in its caches, so the strip
-    // only copies it. 0 keeps the rendered picture. Another side than the
-    // last job's reloads every thumbnail.
-    std::int32_t Side = 0;
 
-    // The job for the document's selected record and current lane, its
-    // thumbnails shown side pixels square; none while no record is selected.
-    static std::optional<ThumbnailJob> For(const CVantrelDoc& document, ReloadKind reload, std::int32_t side);
+    // The job for the document's selected record and current lane; none while
+    // no record is selected.
+    static std::optional<ThumbnailJob> For(const CVantrelDoc& document, ReloadKind reload);
 };

@@ -9,7 +9,6 @@
 #include "imaging/BandHelper.h"
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"
-#include "imaging/ScalePictureSmooth.h"
 
 #include <algorithm>
 #include <atomic>
@@ -64,12 +63,6 @@ bool KeepsPicture(const std::string& before, const std::string& after, Thumbnail
     return false;
 }
 
-void Shrink(const CDibImage& rendered, std::int32_t side, CDibImage& thumbnail)
-{
-    if (FitPicture(thumbnail, {side, side}))
-        ScalePictureSmooth(rendered, thumbnail);
-}
-
 void MakeBlack(CDibImage& picture)
 {
     if (picture.Create(BlackSide, BlackSide))
@@ -84,7 +77,6 @@ struct ThumbnailLoader::Pick {
     std::string FileName;
     std::int32_t Correction = 0;
     double Gamma = 0.0;
-    std::int32_t Side = 0;
     std::shared_ptr<CDibImage> Picture;  // made into, re-created only when its size differs
 };
 
@@ -99,7 +91,6 @@ struct ThumbnailLoader::Shared {
     int LoadLane = 0;  // 0: no job
     std::int32_t Correction = 0;
     double Gamma = 0.0;
-    std::int32_t Side = 0;
     int locks = 0;         // kept off the files while above 0; locks nest
     bool reading = false;  // the thread holds a file
     bool stopping = false;
@@ -169,7 +160,6 @@ void ThumbnailLoader::Run(const std::shared_ptr<Shared>& shared, UiDispatcher& u
     BandHelper helper(BandHelper::Priority::Background);
     BandHelper::UseOnThisThread(&helper);
     CCfaImage frame;
-    CDibImage rendered;  // the whole picture, while thumbnails are shrunk
     std::unique_lock lock(shared->mutex);
     for (;;) {
         shared->changed.wait(lock,
@@ -178,10 +168,10 @@ void ThumbnailLoader::Run(const std::shared_ptr<Shared>& shared, UiDispatcher& u
             break;
         const int slot = shared->NextSlot();
         Pick pick{shared->generation.load(), shared->LoadSlot(slot).FileName, shared->Correction, shared->Gamma,
-                  shared->Side, shared->TakeSpare()};
+                  shared->TakeSpare()};
         shared->reading = true;
         lock.unlock();
-        Render(frame, rendered, pick);
+        Render(frame, pick);
         lock.lock();
         shared->reading = false;
         shared->changed.notify_all();
@@ -202,32 +192,29 @@ void ThumbnailLoader::Run(const std::shared_ptr<Shared>& shared, UiDispatcher& u
 }
 
 // Thumbnails are always in colour, unfiltered, with the display range taken
-// from the frame itself.
-void ThumbnailLoader::Render(CCfaImage& frame, CDibImage& rendered, const Pick& pick)
+// from the frame itself, and at full size: the strip stretches them to its
+// cells, whatever size those take.
+void ThumbnailLoader::Render(CCfaImage& frame, const Pick& pick)
 {
     frame.LowCut = CVantrelSettings::ClipDark;
     frame.HighCut = CVantrelSettings::ClipBright;
     frame.Correction = pick.Correction;
     frame.Gamma = pick.Gamma >= LowestGamma && pick.Gamma <= HighestGamma ? pick.Gamma : 0.0;
     const LaneRendering how{true, 0, false};
-    CDibImage& target = pick.Side > 0 ? rendered : *pick.Picture;
-    if (RenderLaneFrame(frame, pick.FileName, how, target) != LaneRenderResult::Rendered)
+    if (RenderLaneFrame(frame, pick.FileName, how, *pick.Picture) != LaneRenderResult::Rendered)
         MakeBlack(*pick.Picture);
-    else if (pick.Side > 0)
-        Shrink(rendered, pick.Side, *pick.Picture);
 }
 
 void ThumbnailLoader::HandOver(const ThumbnailJob& job)
 {
     const std::lock_guard lock(shared_->mutex);
-    const ThumbnailJob::ReloadKind reload = job.Side == shared_->Side ? job.Reload : ThumbnailJob::ReloadKind::All;
     for (std::size_t index = 0; index < job.Lanes.size(); ++index) {
         const std::vector<std::string>& names = job.Lanes[index];
         ThumbLane& lane = shared_->Lanes[index];
         lane.Count = static_cast<int>(std::min<std::size_t>(names.size(), SlotCount));
         for (std::size_t i = 0; i < static_cast<std::size_t>(lane.Count); ++i) {
             ThumbSlot& slot = lane.Slots[i];
-            if (!KeepsPicture(slot.FileName, names[i], reload))
+            if (!KeepsPicture(slot.FileName, names[i], job.Reload))
                 shared_->Recycle(std::move(slot.Picture));
             slot.FileName = names[i];
         }
@@ -235,7 +222,6 @@ void ThumbnailLoader::HandOver(const ThumbnailJob& job)
     shared_->LoadLane = job.LoadLane;
     shared_->Correction = job.Correction;
     shared_->Gamma = job.Gamma;
-    shared_->Side = job.Side;
     ++shared_->generation;
     shared_->changed.notify_all();
 }

@@ -62,7 +62,7 @@ private:
     static void Run(const std::shared_ptr<Shared>& shared, UiDispatcher& ui);
     // Into the pick's picture: the frame's (through rendered when it is
     // shrunk), or a small black one when it gives none.
-    static void Render(CCfaImage& frame, CDibImage& rendered, const Pick& pick);
+    static void Render(CCfaImage& frame, const Pick& pick);
 
     UiDispatcher& ui_;
     std::shared_ptr<Shared> shared_;

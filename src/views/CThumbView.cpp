@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -65,28 +66,32 @@ void CThumbView::UnlockLoader()
 
 void CThumbView::HandOver(ThumbnailJob::ReloadKind reload)
 {
-    m_side = Layout().Side();
-    if (const std::optional<ThumbnailJob> job = ThumbnailJob::For(m_document, reload, m_side))
+    if (const std::optional<ThumbnailJob> job = ThumbnailJob::For(m_document, reload))
         m_loader.HandOver(*job);
     else
         m_loader.Withdraw();
 }
 
-// Sized by the height the view would have without scroll bars, so that a bar
-// coming or going never changes the cells it was shown for.
+// The client height is the view's own, less the horizontal scroll bar where
+// the cells made for the whole height would be wider than the view: the cells
+// then fit above the bar, and no vertical bar comes with it. Worked out from
+// the size without bars, so that a bar coming or going never changes the
+// cells it was shown for.
 ThumbStripLayout CThumbView::Layout() const
 {
-    return ThumbStripLayout(maximumViewportSize().height());
+    const QSize whole = maximumViewportSize();
+    const ThumbStripLayout wholeHeight(whole.height());
+    if (wholeHeight.ContentSize().width() <= whole.width())
+        return wholeHeight;
+    return ThumbStripLayout(whole.height() - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
 }
 
-// The cells grow with the view's height, and the loader makes the
-// thumbnails anew at their size.
+// The cells grow with the view's height; the thumbnails made stay, stretched
+// to the new cells.
 void CThumbView::resizeEvent(QResizeEvent* event)
 {
     CScrollView::resizeEvent(event);
     SetScrollSizes(Layout().ContentSize());
-    if (Layout().Side() != m_side)
-        HandOver(ThumbnailJob::ReloadKind::Changed);
 }
 
 void CThumbView::OnSlotReady(int slot)

@@ -51,6 +51,4 @@ private:
     ThumbnailLoader m_loader;
     // Each slot's picture at its cell's size: a repaint of the strip scales nothing.
     std::array<CScaledPicture, ThumbnailLoader::SlotCount> m_cells;
-    // The cells' side the loader was last asked to make thumbnails for.
-    int m_side = 0;
 };

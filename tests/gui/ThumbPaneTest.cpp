@@ -141,6 +141,8 @@ TEST_F(ThumbPaneTest, ASevenFrameLaneShowsFiveThumbnailsAndAClickPicksOne)
     QCoreApplication::processEvents();  // the scroll bars show after their ranges are set
     QScrollBar& scroll = *pane->View().horizontalScrollBar();
     ASSERT_TRUE(scroll.isVisible());
+    EXPECT_FALSE(pane->View().verticalScrollBar()->isVisible()) << "the cells fit above the horizontal bar";
+    EXPECT_EQ(pane->View().Layout().Cell(0).bottom() + 3, pane->View().viewport()->height());
     scroll.setValue(scroll.maximum());
     QWidget& viewport = *pane->View().viewport();
     QTest::mouseClick(&viewport, Qt::LeftButton, {}, viewport.mapFrom(pane.get(), InPane(4, 50)));
@@ -166,6 +168,26 @@ TEST_F(ThumbPaneTest, AnUnreadableFrameIsBlackAndAWaitingOneGrey)
     EXPECT_EQ(CellCentre(shot, 1), qRgb(0, 0, 0));
     EXPECT_NE(CellCentre(shot, 0), qRgb(0, 0, 0));
     EXPECT_NE(CellCentre(shot, 0), Colour(CSysColors::AppWorkspace));
+}
+
+// The thumbnails made stay when the cells change size, stretched to them.
+TEST_F(ThumbPaneTest, AResizeStretchesTheThumbnailsMadeWithoutLoadingThemAgain)
+{
+    Open({3, 0, 0});
+    WaitLoaded();
+    const ThumbnailLoader::LaneSnapshot before = Thumbs();
+    const int sideBefore = pane->View().Layout().Side();
+    pane->resize(830, 250);
+    QCoreApplication::processEvents();
+    ASSERT_GT(pane->View().Layout().Side(), sideBefore);
+    const ThumbnailLoader::LaneSnapshot after = Thumbs();
+    const QImage shot = Capture();
+    for (int cell = 0; cell < 3; ++cell) {
+        const auto slot = static_cast<std::size_t>(cell);
+        EXPECT_EQ(after.Pictures[slot], before.Pictures[slot]) << cell;
+        EXPECT_NE(CellCentre(shot, cell), Colour(CSysColors::AppWorkspace)) << cell;
+        EXPECT_NE(CellCentre(shot, cell), Colour(CSysColors::BtnFace)) << cell;
+    }
 }
 
 TEST_F(ThumbPaneTest, AViewEightyPixelsHighStillHasCellsOf96)

@@ -101,7 +101,7 @@ void ReviewSoak::Toggle()
 
 void ReviewSoak::HandOverThumbnails(ThumbnailJob::ReloadKind reload)
 {
-    if (const std::optional<ThumbnailJob> job = ThumbnailJob::For(document_, reload, 0))
+    if (const std::optional<ThumbnailJob> job = ThumbnailJob::For(document_, reload))
         loader_.HandOver(*job);
     else
         loader_.Withdraw();

@@ -10,7 +10,6 @@
 
 #include "config/CVantrelSettings.h"
 #include "document/RenderLaneFrame.h"
-#include "imaging/ScalePictureSmooth.h"
 #include "document/ThumbnailJob.h"
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"
@@ -39,17 +38,6 @@ CDibImage Rendered(const std::string& path, std::int32_t correction = 0, double 
     CDibImage picture;
     RenderLaneFrame(frame, path, {true, 0, false}, picture);
     return picture;
-}
-
-// The thumbnail of a job that shows them side pixels square; 0 keeps the rendering.
-CDibImage Thumbnail(const std::string& path, std::int32_t side)
-{
-    CDibImage rendered = Rendered(path);
-    CDibImage shrunk;
-    if (side == 0 || !shrunk.Create(side, side))
-        return rendered;
-    ScalePictureSmooth(rendered, shrunk);
-    return shrunk;
 }
 
 // Pixels only: the padding at the end of each row is undefined.
@@ -166,7 +154,6 @@ TEST_F(ThumbnailLoaderTest, AHandOverKeepsThePicturesItsReloadKindAllows)
         Paths second;
         Reload reload;
         std::array<bool, 3> kept;
-        std::int32_t side = 0;
     } rows[] = {
         {"colours changed", first, Reload::Changed, {true, true, true}},
         {"names differ in case only", upper, Reload::Changed, {true, true, true}},
@@ -174,7 +161,6 @@ TEST_F(ThumbnailLoaderTest, AHandOverKeepsThePicturesItsReloadKindAllows)
         {"another record set up", first, Reload::All, {false, false, false}},
         {"the record moved", moved, Reload::Moved, {true, true, true}},
         {"another record, the same names", moved, Reload::Changed, {false, false, false}},
-        {"the cells grew", first, Reload::Changed, {false, false, false}, 37},
     };
     loader.Start();
     for (const auto& row : rows) {
@@ -182,14 +168,12 @@ TEST_F(ThumbnailLoaderTest, AHandOverKeepsThePicturesItsReloadKindAllows)
         RunUntilLoaded();
         const auto before = loader.Lane(1).Pictures;
         ready.clear();
-        ThumbnailJob second = LeftLane(row.second, row.reload);
-        second.Side = row.side;
-        loader.HandOver(second);
+        loader.HandOver(LeftLane(row.second, row.reload));
         const auto handedOver = loader.Lane(1).Pictures;
         RunUntilLoaded();
         for (std::size_t i = 0; i < 3; ++i) {
             EXPECT_EQ(handedOver[i] == before[i], row.kept[i]) << row.name << " slot " << i;
-            const CDibImage expected = Thumbnail(row.kept[i] ? first[i] : row.second[i], row.side);
+            const CDibImage expected = Rendered(row.kept[i] ? first[i] : row.second[i]);
             EXPECT_TRUE(SamePicture(*loader.Lane(1).Pictures[i], expected)) << row.name << " slot " << i;
         }
         EXPECT_EQ(ready.size(), std::size_t(std::count(row.kept.begin(), row.kept.end(), false))) << row.name;
