@@ -10,3 +10,9 @@ const QImage& CScaledPicture::Scaled(const std::shared_ptr<const CDibImage>& pic
     m_scaled = ScaleDibSmooth(*picture, size);
     return m_scaled;
 }
+
+void CScaledPicture::Release()
+{
+    m_source.reset();
+    m_scaled = QImage();
+}

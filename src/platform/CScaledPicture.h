@@ -14,6 +14,8 @@ class CDibImage;
 class CScaledPicture {
 public:
     const QImage& Scaled(const std::shared_ptr<const CDibImage>& picture, QSize size);
+    // Lets go of the picture, so that its owner may make another in it.
+    void Release();
 
 private:
     std::shared_ptr<const CDibImage> m_source;
