@@ -60,8 +60,8 @@ private:
     struct Pick;
 
     static void Run(const std::shared_ptr<Shared>& shared, UiDispatcher& ui);
-    // Into the pick's picture: the frame's (through rendered when it is
-    // shrunk), or a small black one when it gives none.
+    // Into the pick's picture: the frame's, or a small black one when it
+    // gives none.
     static void Render(CCfaImage& frame, const Pick& pick);
 
     UiDispatcher& ui_;
