@@ -4,6 +4,7 @@
 #include "imaging/CCfaImage.h"
 #include "imaging/CDibImage.h"
 #include "imaging/FilterKernels.h"
+#include "imaging/ImageSize.h"
 
 namespace {
 

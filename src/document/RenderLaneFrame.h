@@ -1,7 +1,5 @@
 #pragma once
 
-#include "imaging/ImageSize.h"
-
 #include <cstdint>
 #include <string>
 
