@@ -5,8 +5,8 @@
 #include "imaging/Demosaic.h"
 #include "imaging/LevelSearch.h"
 #include "imaging/RenderTables.h"
+#include "imaging/RunInTwoShares.h"
 #include "imaging/SamplePreparation.h"
-#include "imaging/TwoBands.h"
 #include "base/ReadOnlyFile.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "imaging/Demosaic.h"
 
 #include "imaging/DemosaicWide.h"
-#include "imaging/TwoBands.h"
+#include "imaging/RunInTwoShares.h"
 
 namespace {
 

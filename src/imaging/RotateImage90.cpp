@@ -1,7 +1,7 @@
 #include "imaging/RotateImage90.h"
 
 #include "imaging/CpuFeatures.h"
-#include "imaging/TwoBands.h"
+#include "imaging/RunInTwoShares.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
 #include "imaging/SamplePreparation.h"
 
 #include "imaging/CpuFeatures.h"
-#include "imaging/TwoBands.h"
+#include "imaging/RunInTwoShares.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
 #include "imaging/ScalePictureSmooth.h"
 
 #include "imaging/CDibImage.h"
-#include "imaging/TwoBands.h"
+#include "imaging/RunInTwoShares.h"
 
 #include <algorithm>
 #include <cstdint>

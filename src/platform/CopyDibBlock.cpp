@@ -2,7 +2,7 @@
 
 #include "imaging/CDibImage.h"
 #include "imaging/CpuFeatures.h"
-#include "imaging/TwoBands.h"
+#include "imaging/RunInTwoShares.h"
 
 #include <QRgb>
 
@@ -45,7 +45,7 @@ __attribute__((target("ssse3"))) void CopyRowShuffled(const uint8_t* source, QRg
 #endif
 
 // Below this a thumbnail-sized copy costs less than the hand-over.
-constexpr size_t MinimumRowsForTwoBands = 128;
+constexpr size_t MinimumRowsForTwoShares = 128;
 
 using CopyRow = void (*)(const uint8_t*, QRgb*, int);
 
@@ -67,7 +67,7 @@ void CopyDibBlock(const CDibImage& dib, QPoint from, QSize size, uchar* target, 
     static const CopyRow copyRow = ChosenCopyRow();
     const size_t left = 3 * static_cast<size_t>(from.x());
     const auto rows = static_cast<size_t>(size.height());
-    RunInTwoShares(rows, RowsPerShare, MinimumRowsForTwoBands, [&](size_t begin, size_t end) {
+    RunInTwoShares(rows, RowsPerShare, MinimumRowsForTwoShares, [&](size_t begin, size_t end) {
         for (size_t y = begin; y < end; ++y)
             copyRow(dib.TopDownRow(from.y() + static_cast<int>(y)) + left,
                     reinterpret_cast<QRgb*>(target + static_cast<qsizetype>(y) * targetStride), size.width());

@@ -64,13 +64,15 @@ void CThumbView::UnlockLoader()
     m_loader.Unlock();
 }
 
-// The cells let go of their pictures first: those the job drops then go back
-// to the loader, which renders the next thumbnails into them instead of into
-// memory fresh from the system. A picture the job keeps is scaled again.
+// A job that drops every picture has the cells let go of theirs first: they
+// then go back to the loader, which renders the next thumbnails into them
+// instead of into memory fresh from the system. Pictures a job may keep stay
+// scaled in their cells.
 void CThumbView::HandOver(ThumbnailJob::ReloadKind reload)
 {
-    for (CScaledPicture& cell : m_cells)
-        cell.Release();
+    if (reload == ThumbnailJob::ReloadKind::All)
+        for (CScaledPicture& cell : m_cells)
+            cell.Release();
     if (const std::optional<ThumbnailJob> job = ThumbnailJob::For(m_document, reload))
         m_loader.HandOver(*job);
     else
