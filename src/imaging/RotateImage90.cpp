@@ -89,6 +89,22 @@ void CrossPairs(const uint8_t* first, const uint8_t* second, uint8_t* upper, uin
     StoreWord(lower, ((a >> 24) & Pixel) | (b & ~Pixel));
 }
 
+// FixedCount, where not 0, is the group's count known when compiling: a full
+// group's rows then unroll without a test between each pair.
+template <int32_t FixedCount>
+int32_t CopyPairsOf(SourceWalk walk, RowGroup group, int32_t r, int32_t c, int32_t blockEnd)
+{
+    const int32_t count = FixedCount ? FixedCount : group.count;
+    for (; c + 2 <= blockEnd; c += 2) {
+        const uint8_t* first = walk.At(r, c) + group.lowest;
+        const ptrdiff_t out = 3 * static_cast<ptrdiff_t>(c);
+        for (int32_t k = 0; k + 1 < count; k += 2)
+            CrossPairs(first + 3 * k, first + walk.columnStep + 3 * k, group.rows[k] + out,
+                       group.rows[k + 1] + out);
+    }
+    return c;
+}
+
 // Two columns at a time from c towards blockEnd as two by two crossings in
 // 64-bit words, which any processor has: half the stores of single pixels.
 // Returns the column where it stopped.
@@ -97,14 +113,9 @@ int32_t CopyPairs(SourceWalk walk, RowGroup group, int32_t r, int32_t c, int32_t
     // The shifts place pixels by their byte order in a word.
     if constexpr (std::endian::native != std::endian::little)
         return c;
-    for (; c + 2 <= blockEnd; c += 2) {
-        const uint8_t* first = walk.At(r, c) + group.lowest;
-        const ptrdiff_t out = 3 * static_cast<ptrdiff_t>(c);
-        for (int32_t k = 0; k + 1 < group.count; k += 2)
-            CrossPairs(first + 3 * k, first + walk.columnStep + 3 * k, group.rows[k] + out,
-                       group.rows[k + 1] + out);
-    }
-    return c;
+    if (group.count == GroupRows)
+        return CopyPairsOf<GroupRows>(walk, group, r, c, blockEnd);
+    return CopyPairsOf<0>(walk, group, r, c, blockEnd);
 }
 
 // Blocks of four columns by eight rows, the first four rows in the low half
