@@ -23,23 +23,19 @@ QRgb PicturePixel(const CDibImage& picture, int x, int y)
 }
 
 // A 1144 x 790 sensor gives a picture of 1033 x 779, larger than the view at
-// 100 % and above.
-TEST_F(DetailedViewTest, DraggingPansOnlyWhereThePictureIsLarger)
+// 100 % and above. Printing takes the pane through PrintClient: the picture
+// stands there as it is scrolled on the screen.
+TEST_F(DetailedViewTest, DraggingPansOnlyWhereThePictureIsLargerAndACaptureShowsWhereItIsScrolled)
 {
     OpenFrameOfSize(1144, 790);
     QWidget* client = View().viewport();
-    struct Row {
-        int zoom;
-        QPoint from, to;
-        QPoint position;
-    };
-    const Row rows[] = {
+    const struct { int zoom; QPoint from, to, position; } rows[] = {
         {ID_ZOOM_FIT, {300, 200}, {10, 10}, {0, 0}},
         {ID_ZOOM_200, {300, 200}, {-3000, -3000}, {-1, -1}},  // to the far edges
         {ID_ZOOM_200, {10, 10}, {3000, 3000}, {0, 0}},
         {ID_ZOOM_200, {300, 200}, {250, 170}, {50, 30}},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         window.Document->OnCommand(row.zoom);
         const QPoint last(View().horizontalScrollBar()->maximum(), View().verticalScrollBar()->maximum());
         const QPoint expected = row.position == QPoint(-1, -1) ? last : row.position;
@@ -56,6 +52,13 @@ TEST_F(DetailedViewTest, DraggingPansOnlyWhereThePictureIsLarger)
         EXPECT_EQ(ScrollBarsShown(), row.zoom != ID_ZOOM_FIT) << row.zoom;
     }
     EXPECT_EQ(View().ScrollSize(), QSize(2066, 1558));
+    window.Document->OnCommand(ID_ZOOM_100);
+    View().horizontalScrollBar()->setValue(100);
+    View().verticalScrollBar()->setValue(50);
+    const QImage shot = Capture();
+    const CDibImage& picture = window.Document->DetailedImage();
+    for (const QPoint at : {QPoint(10, 10), QPoint(200, 150), QPoint(333, 222)})
+        EXPECT_EQ(shot.pixel(ViewOrigin() + at), PicturePixel(picture, 100 + at.x(), 50 + at.y())) << at.x();
 }
 
 // A 400 x 300 sensor gives a picture of 366 x 290, smaller than the view at
@@ -105,20 +108,6 @@ TEST_F(DetailedViewTest, ATinyPicturePaintsAtEveryZoom)
             }
         }
     }
-}
-
-// Printing takes the pane through PrintClient: the picture stands there as
-// it is scrolled on the screen.
-TEST_F(DetailedViewTest, ACaptureShowsThePictureAtItsScrolledPosition)
-{
-    OpenFrameOfSize(1144, 790);
-    window.Document->OnCommand(ID_ZOOM_100);
-    View().horizontalScrollBar()->setValue(100);
-    View().verticalScrollBar()->setValue(50);
-    const QImage shot = Capture();
-    const CDibImage& picture = window.Document->DetailedImage();
-    for (const QPoint at : {QPoint(10, 10), QPoint(200, 150), QPoint(333, 222)})
-        EXPECT_EQ(shot.pixel(ViewOrigin() + at), PicturePixel(picture, 100 + at.x(), 50 + at.y())) << at.x();
 }
 
 }  // namespace
