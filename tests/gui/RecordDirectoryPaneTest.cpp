@@ -32,7 +32,9 @@ QRect Place(const QWidget& control)
     return control.isHidden() ? QRect() : control.geometry().translated(-client);
 }
 
-TEST_F(RecordsPaneTest, ControlsTakeTheirPlacesInBothCalendarModesAtEverySize)
+// A capture, as printing takes the pane, has the strip painted between the
+// buttons and the controls painted over it.
+TEST_F(RecordsPaneTest, ControlsTakeTheirPlacesInBothCalendarModesAtEverySizeAndInACapture)
 {
     auto* calendar = pane.findChild<QCalendarWidget*>(QStringLiteral("MonthCalendar"));
     auto* date = pane.findChild<QDateTimeEdit*>(QStringLiteral("DatePicker"));
@@ -56,18 +58,19 @@ TEST_F(RecordsPaneTest, ControlsTakeTheirPlacesInBothCalendarModesAtEverySize)
             EXPECT_EQ(Place(*time), compact ? QRect(cx / 2, cy - 22, cx - cx / 2, 22) : QRect()) << where;
         }
     }
+    const QImage capture = shelltest::Capture(pane);
+    const QColor face = CSysColors::Get(CSysColors::BtnFace, pane.palette());
+    EXPECT_EQ(capture.pixelColor(300, 5), face) << "the strip between the buttons";
+    const QPoint inList = List().geometry().bottomRight() - QPoint(5, 5);
+    EXPECT_EQ(capture.pixelColor(inList), List().palette().color(QPalette::Base));
+    EXPECT_NE(capture.pixelColor(pane.width() / 2, pane.height() - 5), QColor(Qt::magenta)) << "the calendar";
 }
 
 TEST_F(RecordsPaneTest, LinesShowTheTimeTheNoteMarksInTheNotesModeAndTheIconOfStateAndCurrency)
 {
     const CImageList icons = CImageList::FromDirectory(QStringLiteral(":/icons/records"));
-    const struct {
-        const char* path;
-        const char* note;  // none when null
-        const char* plain;
-        const char* noted;
-        int icon;  // 3 to 8; the first row is the current one
-    } rows[] = {
+    // No note when null; icons 3 to 8, the first row is the current one.
+    const struct { const char* path; const char* note; const char* plain; const char* noted; int icon; } rows[] = {
         {"2006-03-01 10:00:00", "3 Wrong plate\n", "01-03-2006 10:00:00", "01-03-2006 10:00:00(3)+", 3},
         {"!CONFIRMED/2006-03-01 10:00:01", "3", "01-03-2006 10:00:01", "01-03-2006 10:00:01(3)", 6},
         {"!REJECTED/2006-03-01 10:00:02", nullptr, "01-03-2006 10:00:02", "01-03-2006 10:00:02", 8},
@@ -124,11 +127,8 @@ TEST_F(RecordsPaneTest, AStepInTheSameListRepaintsItsTwoRowsAndANewListStartsOve
     PaintedRegion painted;
     List().viewport()->installEventFilter(&painted);
     MakeRecords({"2006-03-01 10:00:00", "2006-03-01 11:00:00", "2006-03-01 12:00:00"});
-    const struct {
-        int select;   // the record to select, or -1 for the command
-        int command;  // given when no record is selected
-        bool reset;
-    } steps[] = {
+    // Select: the record to select, or -1 for the command.
+    const struct { int select, command; bool reset; } steps[] = {
         {2, 0, false}, {1, 0, false}, {-1, ID_REFRESH, true},           {2, 0, false},
         {-1, ID_RECORD_CONFIRM, true}, {0, 0, false}, {-1, ID_PRIVATE_NOTES_MODE, true}, {1, 0, false},
     };
@@ -164,10 +164,7 @@ TEST_F(RecordsPaneTest, AClickedRowBecomesCurrentAfterTheClickAndAClickBesideThe
 {
     MakeRecords({"2006-03-01 10:00:00", "2006-03-01 11:00:00", "2006-03-01 12:00:00"});
     const QRect last = List().visualRect(List().model()->index(2, 0));
-    const struct {
-        QPoint at;
-        std::string current;
-    } clicks[] = {
+    const struct { QPoint at; std::string current; } clicks[] = {
         {List().visualRect(List().model()->index(1, 0)).center(), "2006-03-01 11:00:00"},
         {last.center(), "2006-03-01 12:00:00"},
         {QPoint(last.center().x(), last.bottom() + 20), ""},
@@ -187,11 +184,8 @@ TEST_F(RecordsPaneTest, TheFilterButtonSwitchesBetweenAllDaysAndTheCalendarsDay)
 {
     MakeRecords({"2006-03-01 10:00:00", "2006-03-02 10:00:00", "2006-03-02 11:00:00"});
     document.SelectRecord(1);
-    const struct {
-        const char* caption;
-        int image;
-        int rows;
-    } steps[] = {{"For the day", 1, 2}, {"All", 2, 3}, {"For the day", 1, 2}};
+    const struct { const char* caption; int image, rows; } steps[] = {{"For the day", 1, 2}, {"All", 2, 3},
+                                                                      {"For the day", 1, 2}};
     for (const auto& step : steps) {
         QTest::mouseClick(&Button(ID_RECDIR_FILTER_BUTTON), Qt::LeftButton, {}, QPoint(40, 11));
         Settle();
@@ -209,11 +203,9 @@ TEST_F(RecordsPaneTest, ConfirmAndRejectMoveTheRecordAndShowTheirPressedLooks)
 {
     const std::string name = "2006-03-01 10:00:00";
     MakeRecords({name});
-    const struct {
-        int button;
-        const char* directory;  // where the record lies after the click
-        bool confirmed, rejected;
-    } clicks[] = {{ID_RECORD_CONFIRM, "!CONFIRMED/", true, false}, {ID_RECORD_REJECT, "!REJECTED/", false, true}};
+    // The directory: where the record lies after the click.
+    const struct { int button; const char* directory; bool confirmed, rejected; } clicks[] = {
+        {ID_RECORD_CONFIRM, "!CONFIRMED/", true, false}, {ID_RECORD_REJECT, "!REJECTED/", false, true}};
     for (const auto& click : clicks) {
         QTest::mouseClick(&Button(click.button), Qt::LeftButton, {}, QPoint(40, 11));
         Settle();
@@ -236,18 +228,6 @@ TEST_F(RecordsPaneTest, ARootGoneWhileListedGivesTheBoxThenAnEmptyList)
     EXPECT_EQ(List().model()->rowCount(), 0);
     EXPECT_EQ(Current(), "");
     EXPECT_FALSE(Button(ID_RECORD_REJECT).IsChecked());
-}
-
-TEST_F(RecordsPaneTest, APaintedCaptureShowsTheButtonStripAndTheControls)
-{
-    MakeRecords({"2006-03-01 10:00:00"});
-    const QImage capture = shelltest::Capture(pane);
-    const QColor face = CSysColors::Get(CSysColors::BtnFace, pane.palette());
-    EXPECT_EQ(capture.pixelColor(300, 5), face) << "the strip between the buttons";
-    const QPoint inList = List().geometry().bottomRight() - QPoint(5, 5);
-    EXPECT_EQ(capture.pixelColor(inList), List().palette().color(QPalette::Base));
-    const QPoint inCalendar(pane.width() / 2, pane.height() - 5);
-    EXPECT_NE(capture.pixelColor(inCalendar), QColor(Qt::magenta));
 }
 
 }  // namespace
