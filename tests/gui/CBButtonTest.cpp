@@ -43,10 +43,9 @@ public:
 };
 
 // The menu run is scripted: it answers nextChoice at once and remembers what it showed, where, and the look meanwhile.
-template <class Base>
-class Observed : public Base {
+class Button : public CBButton {
 public:
-    using Base::Base;
+    using CBButton::CBButton;
     int nextChoice = 0, draws = 0;
     QMenu* shown = nullptr;
     QPoint shownAt;
@@ -55,12 +54,11 @@ public:
 protected:
     int RunMenu(QMenu& popup, const QPoint& at) override
     {
-        std::tie(shown, shownAt, stateDuringMenu) = std::tuple(&popup, at, this->State());
+        std::tie(shown, shownAt, stateDuringMenu) = std::tuple(&popup, at, State());
         return nextChoice;
     }
-    void Draw(QPainter& painter) override { ++draws; Base::Draw(painter); }
+    void Draw(QPainter& painter) override { ++draws; CBButton::Draw(painter); }
 };
-using Button = Observed<CBButton>;
 
 class ButtonTest : public testing::Test {
 protected:
@@ -78,11 +76,9 @@ protected:
         QTest::mouseMove(&window, QPoint(250, 150));
     }
 
-    template <class B = Button>
-    std::unique_ptr<B> Make(quint32 style, QSize size = {80, 22}, QMenu* menu = nullptr, QWidget* parent = nullptr)
+    std::unique_ptr<Button> Make(quint32 style, QSize size = {80, 22}, QMenu* menu = nullptr)
     {
-        auto button = std::make_unique<B>(QString(), style, QRect(QPoint(20, 20), size), parent ? parent : &window,
-                                          kId);
+        auto button = std::make_unique<Button>(QString(), style, QRect(QPoint(20, 20), size), &window, kId);
         button->AttachMenu(menu);
         window.Watch(*button);
         return button;
@@ -146,8 +142,8 @@ TEST_F(ButtonTest, CheckedAndDisabledLooks)
         {false, true, 0, {{{0, 0}, kLight}, {{79, 23}, kDark}, {{1, 1}, kFace}, {{4, 4}, Qt::blue}}},
         {true, true, 0, {{{0, 0}, kDark}, {{79, 23}, kLight}, {{1, 1}, kText}, {{78, 22}, kFace}}},
         {true, true, kDrop, {{{70, 0}, kDark}, {{71, 1}, kText}, {{1, 1}, kText}, {{72, 10}, kText}}},
-        {false, false, kDrop, {{{0, 0}, kFace}, {{70, 0}, kFace}, {{72, 10}, kGray}, {{4, 4}, QColor(125, 125, 252)}}},
-        {false, false, 0, {{{0, 0}, kFace}, {{79, 23}, kFace}}},
+        {false, false, kDrop, {{{0, 0}, kFace}, {{70, 0}, kFace}, {{79, 23}, kFace}, {{72, 10}, kGray},
+                               {{4, 4}, QColor(125, 125, 252)}}},
     };
     for (const auto& c : cases) {
         const auto button = Make(c.style, {80, 24}, &menuBar);
