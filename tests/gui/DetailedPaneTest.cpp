@@ -16,29 +16,26 @@ namespace {
 using detailedtest::DetailedViewTest;
 using shelltest::Filled;
 
-// Frame 3 of the left lane is taken at 12:00:03.000. The caption's wording
-// around the red light is the document's, checked with the printed pages and
-// the tool's captions.
-TEST_F(DetailedViewTest, TheCaptionNamesLaneFrameTimeAndTheTimeAfterRed)
+// Without a record the caption is an empty panel and the picture a plain
+// face. Frame 3 of the left lane is taken at 12:00:03.000. The caption's
+// wording around the red light is the document's, checked with the printed
+// pages and the tool's captions.
+TEST_F(DetailedViewTest, TheCaptionIsEmptyWithoutARecordAndNamesLaneFrameTimeAndTheTimeAfterRed)
 {
+    const QRect inside = Pane().CaptionStrip().adjusted(1, 1, -1, -1);
+    window.Document->OnCommand(ID_REFRESH);
+    QImage shot = Capture();
+    EXPECT_TRUE(Pane().CaptionText().isEmpty());
+    EXPECT_TRUE(Filled(shot, inside, Face()));
+    EXPECT_TRUE(Filled(shot, QRect(ViewOrigin(), View().viewport()->size()), Face()));
+    EXPECT_FALSE(ScrollBarsShown());
     OpenRecord(3, "2006-03-01 12:00:01.750");
     window.Document->SetLaneFrame(3);
     EXPECT_EQ(Pane().CaptionText().toStdString(),
               "Left lane, Frame 3, Wednesday, 01-March-2006 12:00:03.000 (After red light 1.250 sec.)");
-    const QImage shot = Capture();
-    const QRect inside = Pane().CaptionStrip().adjusted(1, 1, -1, -1);
+    shot = Capture();
     EXPECT_FALSE(Filled(shot, inside, Face())) << "the caption is drawn";
     EXPECT_TRUE(Filled(shot, inside.adjusted(0, 0, 3 - inside.width(), 0), Face())) << "4 pixels in";
-}
-
-TEST_F(DetailedViewTest, WithoutARecordTheCaptionIsAnEmptyPanelAndThePictureAPlainFace)
-{
-    window.Document->OnCommand(ID_REFRESH);
-    const QImage shot = Capture();
-    EXPECT_TRUE(Pane().CaptionText().isEmpty());
-    EXPECT_TRUE(Filled(shot, Pane().CaptionStrip().adjusted(1, 1, -1, -1), Face()));
-    EXPECT_TRUE(Filled(shot, QRect(ViewOrigin(), View().viewport()->size()), Face()));
-    EXPECT_FALSE(ScrollBarsShown());
 }
 
 TEST_F(DetailedViewTest, TheChildrenTakeTheirPlacesAtEverySize)
