@@ -122,8 +122,9 @@ TEST_F(ThumbPaneTest, TheLaneTabsFollowTheFrameCountsAndTheCurrentLane)
 }
 
 // Five of seven frames get cells; the fifth, clicked in the strip scrolled to
-// its end, becomes the frame shown and gets the red frame in the capture.
-TEST_F(ThumbPaneTest, ASevenFrameLaneShowsFiveThumbnailsAndAClickPicksOne)
+// its end, becomes the frame shown and gets the red frame in the capture. A
+// view eighty pixels high still has cells of 96, scrolled up and down.
+TEST_F(ThumbPaneTest, ASevenFrameLaneShowsFiveThumbnailsAClickPicksOneAndCellsKeepTheirLeastSide)
 {
     Open({7, 0, 0});
     WaitLoaded();
@@ -142,6 +143,9 @@ TEST_F(ThumbPaneTest, ASevenFrameLaneShowsFiveThumbnailsAndAClickPicksOne)
     EXPECT_EQ(shot.pixel(InPane(4, 0)), qRgb(255, 0, 0));
     EXPECT_NE(shot.pixel(InPane(4, 3)), qRgb(255, 0, 0)) << "three pixels wide";
     EXPECT_NE(shot.pixel(InPane(3, 0)), qRgb(255, 0, 0));
+    pane->resize(830, CThumbPane::ButtonHeight + 80 + 2 * pane->View().frameWidth());
+    EXPECT_EQ(pane->View().Layout().Cell(1), QRect(100, 2, 96, 96));
+    EXPECT_EQ(pane->View().verticalScrollBar()->maximum(), 100 - pane->View().viewport()->height());
 }
 
 // A frame the loader cannot read is black; a slot it has not reached, grey.
@@ -172,13 +176,6 @@ TEST_F(ThumbPaneTest, UnreadableIsBlackWaitingGreyAndAResizeStretchesWithoutLoad
     ASSERT_GT(pane->View().Layout().Side(), sideBefore);
     for (std::size_t slot = 0; slot < 3; ++slot)
         EXPECT_EQ(Thumbs().Pictures[slot], before.Pictures[slot]) << slot;
-}
-
-TEST_F(ThumbPaneTest, AViewEightyPixelsHighStillHasCellsOf96)
-{
-    pane->resize(830, CThumbPane::ButtonHeight + 80 + 2 * pane->View().frameWidth());
-    EXPECT_EQ(pane->View().Layout().Cell(1), QRect(100, 2, 96, 96));
-    EXPECT_EQ(pane->View().verticalScrollBar()->maximum(), 100 - pane->View().viewport()->height());
 }
 
 // Confirmed before its lane loaded: the record's directory moves, and its
