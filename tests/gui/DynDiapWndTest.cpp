@@ -97,7 +97,7 @@ TEST_F(DynDiapDragTest, EachPartDragsAsFarAsTheBarLetsIt)
     }
 }
 
-TEST_F(DynDiapDragTest, APressOutsideThePartsAndMovesAloneNotifyNothing)
+TEST_F(DynDiapDragTest, OnlyADragOfAPartNotifiesAndOnceWhenItEndsOutsideTheBar)
 {
     const DynDiapGeometry& g = bar.Geometry();
     const int aboveUpper = g.PartRect(Part::HighHandle).top() - 10;
@@ -114,12 +114,8 @@ TEST_F(DynDiapDragTest, APressOutsideThePartsAndMovesAloneNotifyNothing)
     EXPECT_EQ(bar.State(Part::Band), CDynDiapWnd::Normal);
     EXPECT_EQ(bar.State(Part::HighHandle), CDynDiapWnd::Hot);
     EXPECT_EQ(spy.count(), 0);
-}
-
-// The pressed part keeps its look while the drag holds the mouse outside the
-// bar; the release out there notifies once.
-TEST_F(DynDiapDragTest, ADragEndingOutsideTheBarNotifiesOnce)
-{
+    // The pressed part keeps its look while the drag holds the mouse outside
+    // the bar; the release out there notifies once.
     const int from = Middle(Part::LowHandle);
     QTest::mouseMove(&bar, At(10, from));
     QTest::mousePress(&bar, Qt::LeftButton, {}, At(10, from));
