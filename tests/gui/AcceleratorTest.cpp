@@ -53,7 +53,6 @@ TEST(AcceleratorTest, RunsTheCommandOfTheKeyWhereItApplies)
         Focus focus;
         int command;  // 0: none runs, and the control gets the key
     } cases[] = {
-        {Qt::Key_F2, Qt::NoModifier, Focus::ImagePane, ID_REFRESH},
         {Qt::Key_Escape, Qt::NoModifier, Focus::ImagePane, ID_LEAVE_FULL_SCREEN},
         {Qt::Key_F5, Qt::ShiftModifier, Focus::ImagePane, 0},  // Pause is disabled: nothing plays
         {Qt::Key_5, Qt::NoModifier, Focus::RecordsList, ID_MARK_0 + 5},

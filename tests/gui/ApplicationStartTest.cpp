@@ -104,7 +104,6 @@ TEST_F(ApplicationStartTest, FileNewAgainDoesNothing)
     EXPECT_EQ(document->Records().Visible.size(), 2u);
     testsupport::MakeRecordDirectory(m_work.Path(), testsupport::RecordName(2006, 3, 1, 10, 0, 0));
     EXPECT_TRUE(document->OnCommand(ID_FILE_NEW));
-    EXPECT_TRUE(document->OnCommand(ID_FILE_NEW));
     QCoreApplication::processEvents();
     EXPECT_EQ(app.Document(), document);
     EXPECT_EQ(app.Frame(), frame);

@@ -69,18 +69,13 @@ protected:
         return once;
     }
     // Each menu item, key and button once, with every command recording that
-    // it ran under its own rule.
+    // it ran under its own rule. That each of their ids has a rule at all is
+    // the command table walk's check.
     void WalkEverySource()
     {
         RecordEveryCommand();
-        std::set<int> reachable;
         std::set<bool> seen;
-        const auto expected = [&](int id) {
-            reachable.insert(id);
-            const bool enabled = window.Document->QueryCommand(id).Enabled;
-            seen.insert(enabled);
-            return enabled;
-        };
+        const auto expected = [&](int id) { return *seen.insert(window.Document->QueryCommand(id).Enabled).first; };
         for (const auto& [id, item] : items) {
             const bool enabled = expected(id);
             EXPECT_EQ(item->isEnabled(), enabled) << "menu item " << id;
@@ -98,8 +93,6 @@ protected:
             QTest::mouseClick(button.get(), Qt::LeftButton, {}, QPoint(12, 12));
             EXPECT_EQ(ReachedOnce(id), enabled) << "button " << id;
         }
-        for (const int id : reachable)
-            EXPECT_TRUE(window.Document->Commands().Contains(id)) << id << " has a row with its rule";
         EXPECT_EQ(seen, (std::set<bool>{false, true})) << "both enabled and disabled commands were walked";
     }
     void PressKey(const KeyStroke& keys)
