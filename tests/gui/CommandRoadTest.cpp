@@ -79,6 +79,7 @@ protected:
         for (const auto& [id, item] : items) {
             const bool enabled = expected(id);
             EXPECT_EQ(item->isEnabled(), enabled) << "menu item " << id;
+            EXPECT_EQ(item->isChecked(), window.Document->QueryCommand(id).Checked) << "menu item " << id;
             item->trigger();
             EXPECT_EQ(ReachedOnce(id), enabled) << "menu item " << id;
         }

@@ -105,7 +105,7 @@ TEST(QtPageCanvasTest, ClippedAndBoxedTextStaysInside)
 TEST(QtPageCanvasTest, ATabTakesTheTextToTheNextStopOfEightCharacters)
 {
     const auto ink = [](const char* line) {
-        return InkBounds(Drawn(2000, 100, [line](PageCanvas& page) { page.DrawLineWithTabs({0, 0, 2000, 100}, line); }));
+        return InkBounds(Drawn(2000, 100, [line](PageCanvas& c) { c.DrawLineWithTabs({0, 0, 2000, 100}, line); }));
     };
     // Whatever stands before it, the text after the tab starts at the stop.
     EXPECT_EQ(ink("\tM").right(), ink("M\tM").right());
