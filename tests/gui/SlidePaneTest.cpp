@@ -138,34 +138,6 @@ TEST_F(SlidePaneTest, ARecordWithoutFramesShowsZeroOfZeroAndAGreyPicture)
     EXPECT_TRUE(Filled(shot, QRect(25, 1, 424, 22), Grey())) << "no site without a frame";
 }
 
-// A file that is not a bitmap, or is cut short, leaves the picture grey; the
-// bars still show the frame's site, time and counter.
-TEST_F(SlidePaneTest, ABrokenBitmapLeavesThePictureGreyWithTheBarsDrawn)
-{
-    struct Row {
-        const char* name;
-        std::string (*spoil)(std::string bytes);
-    };
-    const Row rows[] = {
-        {"cut short", [](std::string bytes) { return bytes.substr(0, bytes.size() / 3); }},
-        {"not a bitmap", [](std::string bytes) { return bytes.replace(0, 2, "XX"); }},
-    };
-    for (const Row& row : rows) {
-        const std::string path = RedFrameRecord(400, 300);
-        testsupport::WriteFile(path, row.spoil(testsupport::ReadFile(path)));
-        window.Document->OnCommand(ID_REFRESH);
-        ASSERT_EQ(window.Document->GeneralFrameCount(), 1) << row.name;
-
-        const QImage shot = Capture();
-        EXPECT_FALSE(Pane().ShownFrame().HasPicture()) << row.name;
-        EXPECT_TRUE(Filled(shot, QRect(25, 25, 424, 315), Grey())) << row.name;
-        EXPECT_TRUE(Drawn(shot, QRect(25, 1, 424, 22), Grey())) << row.name << ": site";
-        EXPECT_TRUE(Drawn(shot, QRect(1, 49, 22, 291), Grey())) << row.name << ": time";
-        EXPECT_EQ(Pane().CounterText(), "1/1") << row.name;
-        EXPECT_TRUE(Drawn(shot, QRect(415, 342, 34, 22), Grey())) << row.name << ": counter";
-    }
-}
-
 // The frame's time stands in the bar under the two top buttons, reading
 // upwards from 4 pixels above the bar's bottom.
 TEST_F(SlidePaneTest, TheTimeReadsFromBottomToTopInTheTimeBar)
@@ -185,30 +157,48 @@ TEST_F(SlidePaneTest, TheTimeReadsFromBottomToTopInTheTimeBar)
 }
 
 // The picture is scaled into the area (24, 24) to (450, 341) of the normal
-// pane, centred, with grey strips where it does not reach.
-TEST_F(SlidePaneTest, APictureIsScaledCentredAndFramedByGreyStrips)
+// pane, centred, with grey strips where it does not reach. A file that is not
+// a bitmap, or is cut short, leaves the area grey. The bars show the frame's
+// site, time and counter either way.
+TEST_F(SlidePaneTest, APictureIsScaledCentredAndFramedByGreyStripsAndABrokenOneLeavesItGrey)
 {
+    const auto cut = [](std::string bytes) { return bytes.substr(0, bytes.size() / 3); };
+    const auto foreign = [](std::string bytes) { return bytes.replace(0, 2, "XX"); };
+    const QRect area(25, 25, 424, 315);  // inside the sunken frame, whose edges cover the picture's
     struct Row {
         const char* name;
         QSize frame;
-        QRect place;  // where the picture lands
+        std::string (*spoil)(std::string bytes);
+        QRect place;  // where the picture lands; none when the file is broken
         QRect strip;  // one of the grey strips beside it
     };
     const Row rows[] = {
-        {"wider", QSize(852, 317), QRect(24, 103, 426, 158), QRect(25, 25, 424, 77)},
-        {"taller", QSize(100, 634), QRect(212, 24, 50, 317), QRect(25, 25, 186, 315)},
-        {"same shape", QSize(426, 317), QRect(24, 24, 426, 317), QRect()},
+        {"wider", QSize(852, 317), nullptr, QRect(24, 103, 426, 158), QRect(25, 25, 424, 77)},
+        {"taller", QSize(100, 634), nullptr, QRect(212, 24, 50, 317), QRect(25, 25, 186, 315)},
+        {"same shape", QSize(426, 317), nullptr, QRect(24, 24, 426, 317), QRect()},
+        {"cut short", QSize(400, 300), cut, QRect(), area},
+        {"not a bitmap", QSize(400, 300), foreign, QRect(), area},
     };
     for (const Row& row : rows) {
-        RedFrameRecord(row.frame.width(), row.frame.height());
+        SCOPED_TRACE(row.name);
+        const std::string path = RedFrameRecord(row.frame.width(), row.frame.height());
+        if (row.spoil)
+            testsupport::WriteFile(path, row.spoil(testsupport::ReadFile(path)));
         window.Document->OnCommand(ID_REFRESH);
+        ASSERT_EQ(window.Document->GeneralFrameCount(), 1);
+
         const QImage shot = Capture();
-        // Inside the sunken frame of the area, whose edges cover the picture's.
-        const QRect inside = row.place.intersected(QRect(25, 25, 424, 315));
-        EXPECT_TRUE(Filled(shot, inside, Red)) << row.name;
-        if (!row.strip.isEmpty()) {
-            EXPECT_TRUE(Filled(shot, row.strip, Grey())) << row.name;
+        EXPECT_EQ(Pane().ShownFrame().HasPicture(), !row.place.isEmpty());
+        if (!row.place.isEmpty()) {
+            EXPECT_TRUE(Filled(shot, row.place.intersected(area), Red));
         }
+        if (!row.strip.isEmpty()) {
+            EXPECT_TRUE(Filled(shot, row.strip, Grey()));
+        }
+        EXPECT_TRUE(Drawn(shot, QRect(25, 1, 424, 22), Grey())) << "site";
+        EXPECT_TRUE(Drawn(shot, QRect(1, 49, 22, 291), Grey())) << "time";
+        EXPECT_EQ(Pane().CounterText(), "1/1");
+        EXPECT_TRUE(Drawn(shot, QRect(415, 342, 34, 22), Grey())) << "counter";
     }
 }
 
