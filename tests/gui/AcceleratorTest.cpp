@@ -58,7 +58,6 @@ TEST(AcceleratorTest, RunsTheCommandOfTheKeyWhereItApplies)
         {Qt::Key_5, Qt::NoModifier, Focus::RecordsList, ID_MARK_0 + 5},
         {Qt::Key_5, Qt::NoModifier, Focus::ImagePane, 0},
         {Qt::Key_5, Qt::ControlModifier, Focus::RecordsList, 0},
-        {Qt::Key_5, Qt::NoModifier, Focus::TextField, 0},
         {Qt::Key_Escape, Qt::NoModifier, Focus::TextField, 0},
         {Qt::Key_F2, Qt::NoModifier, Focus::TextField, ID_REFRESH},
         {Qt::Key_D, Qt::ControlModifier, Focus::TextField, ID_COLOR_DAY},
