@@ -37,7 +37,6 @@ TEST(CVantrelSettings, ReadsWhatTheFileHoldsUpToTheFirstSiteListChildThatIsNoEle
         {List("<Site>00:1A:2B:3C:4D:5E_\xF3\xEB. \xCC\xE8\xF0\xE0</Site>"), {"ул. Мира"}},  // windows-1251
         {List("<Site>00:1A:2B:3C:4D:5</Site><site>00:1A:2B:3C:4D:5E</site>")},
         {List(a + "\n \t<Other/>" + b), {"a", "b"}},
-        {List(a + "<!-- c -->" + b), {"a"}},
         {List(a + "text" + b), {"a"}},
         {List(a + "<![CDATA[ ]]>" + b), {"a"}},
         {List(a + b + "<Site>00:1A:2B:3C:4D:5E c</Site><Site>00:1A:2B:3C:4D:5E</Site>"), {"c", "b"}},

@@ -30,6 +30,7 @@ protected:
     std::string name;
 };
 
+// With nothing selected neither button moves anything or says anything.
 TEST_F(DecisionCommands, EachButtonTogglesItsDecisionUnderTheLoaderLock)
 {
     const struct { int id; const char* place; bool confirmTicked, rejectTicked; } steps[] = {
@@ -50,6 +51,13 @@ TEST_F(DecisionCommands, EachButtonTogglesItsDecisionUnderTheLoaderLock)
         EXPECT_EQ(doc->QueryCommand(ID_RECORD_CONFIRM).Checked, s.confirmTicked);
         EXPECT_EQ(doc->QueryCommand(ID_RECORD_REJECT).Checked, s.rejectTicked);
     }
+    doc->SelectRecord(-1);
+    for (const int id : {ID_RECORD_CONFIRM, ID_RECORD_REJECT}) {
+        Forget();
+        EXPECT_TRUE(doc->OnCommand(id));
+        EXPECT_EQ(Place(), "") << "nothing selected, nothing moves";
+        EXPECT_EQ(services.Events, (Events{"Lock", "Unlock"})) << "and nothing is said";
+    }
 }
 
 TEST_F(DecisionCommands, AFailedMoveIsReportedThenTheDiskIsReadAgain)
@@ -65,17 +73,6 @@ TEST_F(DecisionCommands, AFailedMoveIsReportedThenTheDiskIsReadAgain)
                                           "SetPathName " + dir.Path()}));
         EXPECT_EQ(view.Hints(), std::vector<int>{HINT_ALL}) << "the refresh";
         std::filesystem::remove_all(target);
-    }
-}
-
-TEST_F(DecisionCommands, WithNothingSelectedNothingMovesAndNothingIsSaid)
-{
-    doc->SelectRecord(-1);
-    for (const int id : {ID_RECORD_CONFIRM, ID_RECORD_REJECT}) {
-        Forget();
-        EXPECT_TRUE(doc->OnCommand(id));
-        EXPECT_EQ(Place(), "");
-        EXPECT_EQ(services.Events, (Events{"Lock", "Unlock"}));
     }
 }
 

@@ -16,7 +16,6 @@ TEST(RecordInformationTexts, TimesAndDuration)
         {at(3, 250), at(0, 0), day + "03.250", day + "00.000", "3.250 sec. "},
         {at(0, 2), at(0, 0), day + "00.002", day + "00.000", "0.002 sec. "},
         {at(0, 0), at(0, 0), day + "00.000", day + "00.000", ""},
-        {at(0, 0), at(1, 0), day + "00.000", day + "01.000", ""},
         {{}, at(0, 0), "", day + "00.000", ""},
         {at(0, 0), {}, day + "00.000", "", ""},
     };
@@ -35,11 +34,14 @@ TEST(RecordInformationTexts, TimesAndDuration)
 
 using InformationCommand = ReviewDocumentFixture;
 
+// The site text that the playback pane and the printed pages show goes through the same list: a unit
+// without an address shows its MAC text, one with an address shows that.
 TEST_F(InformationCommand, UnknownUnitIsAddedOnCancelAndOkStoresTheAddressThoughSitesWereAddedMeanwhile)
 {
     AddRecord(0, {1, 0, 0}, 1, "2006-03-01 12:00:03.250");
     Open();
-    const auto site = [this] { return settings.LookupSite({0x00, 0x11, 0x22, 0x33, 0x44, 0x55}, false); };
+    const MacAddress unit{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+    const auto site = [&] { return settings.LookupSite(unit, false); };
     EXPECT_TRUE(doc->OnCommand(ID_RECORD_INFORMATION));
     EXPECT_EQ(services.InformationShown.at(0).MacText, "00:11:22:33:44:55");
     EXPECT_EQ(services.InformationShown.at(0).YellowDurationText, "3.250 sec. ");
@@ -49,8 +51,8 @@ TEST_F(InformationCommand, UnknownUnitIsAddedOnCancelAndOkStoresTheAddressThough
     for (const char* address : {"Bridge", ""}) {
         services.InformationScripts.push_back([this, address](RecordInformation& information) {
             // Panes painting behind the dialog look up other units and grow the list.
-            for (std::uint8_t unit = 1; unit <= 64; ++unit)
-                settings.LookupSite({0xEE, 0, 0, 0, 0, unit}, true);
+            for (std::uint8_t other = 1; other <= 64; ++other)
+                settings.LookupSite({0xEE, 0, 0, 0, 0, other}, true);
             information.SiteAddress = address;
             return true;
         });
@@ -59,21 +61,11 @@ TEST_F(InformationCommand, UnknownUnitIsAddedOnCancelAndOkStoresTheAddressThough
         ASSERT_NE(site(), nullptr) << "an emptied address keeps the entry";
         EXPECT_EQ(site()->address, address);
         EXPECT_EQ(view.Hints(), std::vector<int>{HINT_ALL});
+        EXPECT_EQ(doc->SiteDisplayText(unit), *address ? address : "00:11:22:33:44:55");
     }
     EXPECT_EQ(services.InformationShown.at(2).SiteAddress, "Bridge");
-}
-
-// The playback pane's site bar: a unit without an address shows its MAC text
-// and is listed from then on, once; an address, when it has one.
-TEST_F(InformationCommand, SiteTextListsAnUnknownUnitOnceAndShowsItsAddressWhenItHasOne)
-{
-    Open();
-    const MacAddress unit{0x00, 0x11, 0x22, 0x33, 0x44, 0xAB};
-    EXPECT_EQ(doc->SiteDisplayText(unit), "00:11:22:33:44:AB");
-    EXPECT_EQ(doc->SiteDisplayText(unit), "00:11:22:33:44:AB");
-    ASSERT_EQ(settings.SiteList.size(), 1u);
-    EXPECT_EQ(settings.SiteList[0].mac, unit);
-    settings.SiteList[0].address = "Bridge";
-    EXPECT_EQ(doc->SiteDisplayText(unit), "Bridge");
-    EXPECT_TRUE(view.Updates.empty()) << "looking up a site changes no review state";
+    EXPECT_EQ(settings.SiteList.size(), 65u) << "each unit listed once";
+    const MacAddress unknown{0x00, 0x11, 0x22, 0x33, 0x44, 0xAB};
+    EXPECT_EQ(doc->SiteDisplayText(unknown), "00:11:22:33:44:AB");
+    EXPECT_EQ(settings.SiteList.back().mac, unknown) << "a unit first seen by the site text is listed too";
 }
