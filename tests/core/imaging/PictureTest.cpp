@@ -68,7 +68,6 @@ TEST(PictureScale, PaintedSizeAndScrollRange)
         {{1033, 779}, {800, 700}, 150, {1549, 1168}, {1549, 1168}},
         {{1033, 779}, {800, 700}, 75, {774, 584}, {774, 584}},
         {{0, 0}, {800, 700}, 100, {0, 0}, {1, 1}},
-        {{0, 0}, {800, 700}, 0, {0, 0}, {1, 1}},
     };
     for (const auto& c : cases) {
         const PictureScale scale = ScalePicture(c.picture, c.client, c.zoom);
