@@ -266,10 +266,7 @@ TEST_F(PrintPagesTest, SubpoenaPutsCaptureAndFormFifteenMillimetresApartEachCent
     const PageExtent capture{1050, 500};
     const PageExtent form{1435, 700};
     const struct {
-        const char* name;
-        PageMetrics page;
-        std::optional<PageExtent> capture, form;
-        std::vector<CanvasCall> calls;
+        const char* name; PageMetrics page; std::optional<PageExtent> capture, form; std::vector<CanvasCall> calls;
     } cases[] = {
         // Capture above in (0, 0, 2100, 1385), form turned below in (0, 1535, 2100, 2970).
         {"portrait", Portrait, capture, form,
@@ -300,10 +297,7 @@ TEST_F(PrintPagesTest, ScreenPageAloneTurnsTheCaptureOnAPortraitRectangleFromIts
     ASSERT_TRUE(doc->OnCommand(ID_PRINT_SCREEN));
     pictures.Form = PageExtent{100, 100};
     const struct {
-        const char* name;
-        PageMetrics page;
-        std::optional<PageExtent> capture;
-        std::vector<CanvasCall> calls;
+        const char* name; PageMetrics page; std::optional<PageExtent> capture; std::vector<CanvasCall> calls;
     } cases[] = {
         {"portrait", Portrait, PageExtent{1000, 3800}, {Picture({200, 50, 2100, 550}, {3800, 1000}, TopRight)}},
         {"landscape", Landscape, PageExtent{1460, 100}, {Picture({0, 200, 2920, 400}, {1460, 100}, TopLeft)}},
