@@ -1,6 +1,7 @@
 #include "platform/CScaledPicture.h"
 #include "platform/CUprightPicture.h"
 #include "platform/DibImageView.h"
+#include "platform/PaintDibUnscaled.h"
 #include "platform/ScaleDibSmooth.h"
 
 #include "imaging/CDibImage.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <memory>
 
@@ -27,6 +29,66 @@ std::shared_ptr<CDibImage> Picture(int width, int height)
         for (int x = 0; x < 3 * width; ++x)
             dib->TopDownRow(y)[x] = static_cast<uint8_t>(x * 7 + y * 31 + 1);
     return dib;
+}
+
+TEST(DibImageView, SharesThePixelsAndPaintsTheRightWayUp)
+{
+    // Pixel (x, y from the top): red 40x, green 100y, blue 7.
+    CDibImage dib;
+    ASSERT_TRUE(dib.Create(3, 2));
+    for (int i = 0; i < 6; ++i)
+        std::copy_n(std::array<uint8_t, 3>{7, uint8_t(100 * (i / 3)), uint8_t(40 * (i % 3))}.data(), 3,
+                    dib.TopDownRow(i / 3) + 3 * (i % 3));
+    const QImage view = DibImageView(dib);
+    EXPECT_EQ(view.constBits(), dib.Bits()) << "no copy";
+    EXPECT_EQ(view.bytesPerLine(), dib.Stride());
+    EXPECT_EQ(view.pixel(2, 0), qRgb(80, 100, 7)) << "memory order: the bottom row first";
+    EXPECT_TRUE(DibImageView(CDibImage()).isNull());
+    // No picture paints nothing; the picture itself lands the right way up.
+    QImage target(3, 2, QImage::Format_RGB32);
+    target.fill(Qt::white);
+    CUprightPicture upright;
+    QPainter painter(&target);
+    upright.CopyFrom(dib);
+    PaintUprightPicture(painter, QRectF(0, 0, 3, 2), upright.Image());
+    upright.CopyFrom(CDibImage());
+    PaintUprightPicture(painter, QRectF(0, 0, 3, 2), upright.Image());
+    painter.end();
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(target.pixel(i % 3, i / 3), qRgb(40 * (i % 3), 100 * (i / 3), 7)) << i;
+}
+
+// Targets the rows are copied straight into and one that takes the slow way;
+// the painter moved, and bounds that cut the picture on every side, so that
+// a pixel written outside them or off by one shows.
+TEST(PaintDibUnscaled, PaintsTheUprightPictureWithinTheBoundsOnly)
+{
+    const auto picture = Picture(37, 21);
+    const CDibImage& dib = *picture;
+    const QImage upright = DibImageView(dib).mirrored(false, true).convertToFormat(QImage::Format_RGB32);
+    const QRgb untouched = qRgb(255, 0, 255);
+    const struct { QImage::Format format; QPoint translation, at; QRect bounds; } rows[] = {
+        {QImage::Format_RGB32, {0, 0}, {0, 0}, {0, 0, 64, 48}},
+        {QImage::Format_ARGB32_Premultiplied, {3, 5}, {2, 1}, {4, 3, 30, 12}},
+        {QImage::Format_RGB32, {-10, -4}, {11, 6}, {13, 7, 33, 19}},
+        {QImage::Format_RGB888, {3, 5}, {2, 1}, {4, 3, 30, 12}},
+    };
+    for (const auto& row : rows) {
+        QImage target(64, 48, row.format);
+        target.fill(untouched);
+        {
+            QPainter painter(&target);
+            painter.translate(row.translation);
+            PaintDibUnscaled(painter, row.at, dib, row.bounds);
+        }
+        const QRect painted = (row.bounds & QRect(row.at, upright.size())).translated(row.translation);
+        for (int y = 0; y < target.height(); ++y)
+            for (int x = 0; x < target.width(); ++x) {
+                const QPoint source = QPoint(x, y) - row.translation - row.at;
+                const QRgb expected = painted.contains(x, y) ? upright.pixel(source) : untouched;
+                ASSERT_EQ(target.pixel(x, y), expected) << row.format << ": " << x << ", " << y;
+            }
+    }
 }
 
 // Widths on both sides of the four-pixel steps and their plain tail.
@@ -67,9 +129,8 @@ int Farthest(QRgb a, QRgb b)
 // steep stripe pattern, so that a sample taken a pixel off shows.
 TEST(ScaleDibSmooth, BlendsAsASmoothPainterDoes)
 {
-    const struct {
-        QSize picture, size;
-    } rows[] = {{{1033, 779}, {140, 140}}, {{40, 30}, {29, 17}}, {{5, 5}, {96, 96}}, {{37, 21}, {37, 21}}, {{1, 1}, {3, 2}}};
+    const struct { QSize picture, size; } rows[] = {
+        {{1033, 779}, {140, 140}}, {{40, 30}, {29, 17}}, {{5, 5}, {96, 96}}, {{37, 21}, {37, 21}}, {{1, 1}, {3, 2}}};
     for (const auto& row : rows) {
         CDibImage dib;
         ASSERT_TRUE(dib.Create(row.picture.width(), row.picture.height()));

@@ -153,12 +153,10 @@ TEST(FrameDecoding, BadAndTinyFiles)
         {"one byte short", FrameFile(8, 8, five, 256 + 127), false},
         {"header claims 8 GB", FrameFile(65535, 65535, {}, 256), false},
         {"header claims 5 GB, 705 MB in 32 bits", FrameFile(50000, 50000, {}, 256), false},
-        {"header claims 1 GB", FrameFile(30000, 20000, {}, 256), false},
         {"missing", "/nonexistent/a.CFA", false},
         {"named pipe", dir.Path() + "pipe.CFA", false},
         {"directory", dir.MakeDir("dir.CFA"), false},
         {"1 x 1", Flat(1, 1, 9), true, {1, 1, 1, 1}},
-        {"3 x 3", Flat(3, 3, 9), true, {1, 1, 1, 1}},
         {"40 x 12", Flat(40, 12, 9), true, {32, 8, 38, 10}},
         {"1067 x 789", Flat(1067, 789, 9), true, {32, 8, 1065, 787}},
     };
@@ -251,13 +249,7 @@ TEST(ColourCorrection, WorkedExamples)
     // by day and 1000 x 2.4 by night, red 1000 x 1.1.
     const std::vector<uint16_t> thousand(9, 1000);
     const struct {
-        const char* name;
-        std::string path;
-        int32_t mode;
-        uint16_t low, high;
-        bool grey;
-        int x, y;
-        Bytes bgr;
+        const char* name; std::string path; int32_t mode; uint16_t low, high; bool grey; int x, y; Bytes bgr;
     } cases[] = {
         {"1000 in 1000..2500", Flat(3, 3, 1000), 0, 1000, 2500, false, 1, 1, {0, 0, 0}},
         {"1001 in 1000..2500", Flat(3, 3, 1001), 0, 1000, 2500, false, 1, 1, {0, 0, 0}},

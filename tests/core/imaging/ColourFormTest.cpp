@@ -78,18 +78,10 @@ std::string FirstMismatch(const std::vector<uint8_t>& rows, int32_t rowBytes,
 TEST(ColourForm, EveryEstimateThroughEveryChannelMatchesTheDoubleFormula)
 {
     const std::vector<uint16_t> samples = LevelTiles();
-    DemosaicArea area;
-    area.samples = samples.data();
-    area.width = Width;
-    area.xs = 1;
-    area.xe = Width - 1;
-    area.ys = 1;
-    area.ye = 3 * TileRows - 1;
-    area.ceiling = Levels - 1;
-    const int32_t rowBytes = 3 * (area.xe - area.xs);
-    area.rowStep = rowBytes;
-    std::vector<uint8_t> rows(static_cast<size_t>(rowBytes) * (area.ye - area.ys));
-    area.dest = rows.data();
+    const int32_t rowBytes = 3 * (Width - 2);
+    std::vector<uint8_t> rows(static_cast<size_t>(rowBytes) * (3 * TileRows - 2));
+    const DemosaicArea area{.samples = samples.data(), .width = Width, .xs = 1, .xe = Width - 1, .ys = 1,
+                            .ye = 3 * TileRows - 1, .ceiling = Levels - 1, .dest = rows.data(), .rowStep = rowBytes};
 
     const struct {
         std::array<double, 3> gains;

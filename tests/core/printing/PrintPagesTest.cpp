@@ -136,7 +136,7 @@ protected:
     ScriptedPictures pictures;
 };
 
-TEST_F(PrintPagesTest, GeneralViewHalvesStackOnPortraitAndStandTurnedSideBySideOnLandscape)
+TEST_F(PrintPagesTest, GeneralViewHalvesStackOrStandTurnedSideBySideAndEndAtAMissingBitmap)
 {
     OpenRecord();
     ChooseGeneral("1", "2");
@@ -161,26 +161,14 @@ TEST_F(PrintPagesTest, GeneralViewHalvesStackOnPortraitAndStandTurnedSideBySideO
         EXPECT_EQ(Count(), 1) << c.name;
         EXPECT_EQ(Print(1), c.calls) << c.name;
     }
-}
-
-TEST_F(PrintPagesTest, AMissingBitmapEndsTheGeneralViewPageThere)
-{
-    OpenRecord();
-    ChooseGeneral("1", "2");
-    Begin(Portrait);
-    const auto printed = Print(1);
+    // A missing bitmap ends the page there.
     pictures.MissingBitmaps = {GeneralPath(1)};
-    EXPECT_EQ(Print(1), std::vector<CanvasCall>(printed.begin(), printed.begin() + 3));
+    EXPECT_EQ(Print(1), std::vector<CanvasCall>(cases[1].calls.begin(), cases[1].calls.begin() + 3));
     pictures.MissingBitmaps = {GeneralPath(0)};
     EXPECT_EQ(Print(1), std::vector<CanvasCall>{});
-}
-
-// The last page of an odd range holds one frame and reads no file for a second.
-TEST_F(PrintPagesTest, TheLastPageOfGeneralViewFromThreeToSevenLoadsTheSeventhFrameAlone)
-{
-    OpenRecord();
+    // The last page of an odd range holds one frame and reads no file for a second.
     ChooseGeneral("3", "7");
-    Begin(Landscape);
+    pictures.LoadedBitmaps.clear();
     Print(3);
     EXPECT_EQ(pictures.LoadedBitmaps, std::vector<std::string>{"G07.BMP"});
 }
@@ -189,17 +177,12 @@ TEST_F(PrintPagesTest, DetailedPageShowsTheShownFrameWithTheTimeAfterRedOnlyFrom
 {
     const std::string site = "00:11:22:33:44:55";
     const TextTurn ccw = TextTurn::CounterClockwise;
-    const struct {
-        const char* name;
-        const char* red;
-        int frame;
-        PageMetrics page;
-        std::string caption;
-    } cases[] = {
+    const struct { const char* name; const char* red; int frame; PageMetrics page; std::string caption; } cases[] = {
         {"after red", "2006-03-01 12:00:03.250", 4, Landscape,
          "Left lane, Frame 4, Wednesday, 01-March-2006 12:00:04.000 (After red light 0.750 sec.)"},
         {"no red time", "", 4, Landscape, "Left lane, Frame 4, Wednesday, 01-March-2006 12:00:04.000"},
-        {"portrait", "2006-03-01 12:00:03.250", 2, Portrait, "Left lane, Frame 2, Wednesday, 01-March-2006 12:00:02.000"},
+        {"portrait", "2006-03-01 12:00:03.250", 2, Portrait,
+         "Left lane, Frame 2, Wednesday, 01-March-2006 12:00:02.000"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -214,9 +197,7 @@ TEST_F(PrintPagesTest, DetailedPageShowsTheShownFrameWithTheTimeAfterRedOnlyFrom
         ASSERT_EQ(calls.size(), 3u);
         const CanvasCall& picture = calls[2];
         ASSERT_EQ(picture.What, Kind::Picture);
-        const PageExtent shown = doc->DetailedImage().Width() > 0
-                                     ? PageExtent{doc->DetailedImage().Width(), doc->DetailedImage().Height()}
-                                     : PageExtent{};
+        const PageExtent shown{doc->DetailedImage().Width(), doc->DetailedImage().Height()};
         if (c.page.Height > c.page.Width) {
             EXPECT_EQ(calls[0], Turned(ccw, 200, 2970, {200, 50, 2100, 2970}, site));
             EXPECT_EQ(calls[1], Turned(ccw, 213, 2970, {213, 50, 2100, 2970}, c.caption));
@@ -276,7 +257,6 @@ TEST_F(PrintPagesTest, RecordsListFillsAPageFromTheThirdLineWithTheDecisionAfter
     const auto second = Print(2);
     ASSERT_EQ(second.size(), 5u);
     EXPECT_EQ(second[2], row(170, "01-03-2006 00:34:00"));
-    EXPECT_EQ(second[4], row(250, "01-03-2006 00:35:00"));
 }
 
 TEST_F(PrintPagesTest, SubpoenaPutsCaptureAndFormFifteenMillimetresApartEachCentred)
@@ -286,21 +266,18 @@ TEST_F(PrintPagesTest, SubpoenaPutsCaptureAndFormFifteenMillimetresApartEachCent
     const PageExtent capture{1050, 500};
     const PageExtent form{1435, 700};
     const struct {
-        const char* name;
-        PageMetrics page;
-        std::optional<PageExtent> capture, form;
-        std::vector<CanvasCall> calls;
+        const char* name; PageMetrics page; std::optional<PageExtent> capture, form; std::vector<CanvasCall> calls;
     } cases[] = {
         // Capture above in (0, 0, 2100, 1385), form turned below in (0, 1535, 2100, 2970).
         {"portrait", Portrait, capture, form,
-         {Picture({0, 192, 2100, 1192}, {1050, 500}, TopLeft), Picture({700, 1535, 1400, 2970}, {700, 1435}, TopRight)}},
+         {Picture({0, 192, 2100, 1192}, {1050, 500}, TopLeft),
+          Picture({700, 1535, 1400, 2970}, {700, 1435}, TopRight)}},
         // Form on the left in (0, 0, 1435, 2100), capture turned on the right in (1585, 0, 2970, 2100).
         {"landscape", Landscape, capture, form,
-         {Picture({1777, 0, 2777, 2100}, {500, 1050}, BottomLeft), Picture({0, 700, 1435, 1400}, {1435, 700}, TopLeft)}},
+         {Picture({1777, 0, 2777, 2100}, {500, 1050}, BottomLeft),
+          Picture({0, 700, 1435, 1400}, {1435, 700}, TopLeft)}},
         {"very wide capture centred vertically", Portrait, PageExtent{4200, 100}, std::nullopt,
          {Picture({0, 667, 2100, 717}, {4200, 100}, TopLeft)}},
-        {"very tall capture centred horizontally", Portrait, PageExtent{100, 2770}, std::nullopt,
-         {Picture({1025, 0, 1075, 1385}, {100, 2770}, TopLeft)}},
         {"no capture", Landscape, std::nullopt, form, {Picture({0, 700, 1435, 1400}, {1435, 700}, TopLeft)}},
         {"an empty area draws nothing", {2100, 2970, 1, 1}, capture, form, {}},
     };
@@ -319,7 +296,9 @@ TEST_F(PrintPagesTest, ScreenPageAloneTurnsTheCaptureOnAPortraitRectangleFromIts
     ASSERT_TRUE(doc->OnCommand(ID_PRINT_SUBPOENA));
     ASSERT_TRUE(doc->OnCommand(ID_PRINT_SCREEN));
     pictures.Form = PageExtent{100, 100};
-    const struct { const char* name; PageMetrics page; std::optional<PageExtent> capture; std::vector<CanvasCall> calls; } cases[] = {
+    const struct {
+        const char* name; PageMetrics page; std::optional<PageExtent> capture; std::vector<CanvasCall> calls;
+    } cases[] = {
         {"portrait", Portrait, PageExtent{1000, 3800}, {Picture({200, 50, 2100, 550}, {3800, 1000}, TopRight)}},
         {"landscape", Landscape, PageExtent{1460, 100}, {Picture({0, 200, 2920, 400}, {1460, 100}, TopLeft)}},
         {"failed capture", Portrait, std::nullopt, {}},
