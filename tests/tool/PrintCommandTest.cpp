@@ -140,7 +140,7 @@ TEST_F(PrintCommandTest, RefusedChoicesAreUsageErrorsThatWriteNothing)
         const ToolResult result = Print(c.record, c.options, out);
         EXPECT_EQ(result.Status, 2);
         EXPECT_EQ(result.Out, "");
-        EXPECT_TRUE(StartsWith(result.Err, "vantrel-tool print: " + c.message + "\nusage: vantrel-tool print NAME "))
+        EXPECT_TRUE(result.Err.starts_with("vantrel-tool print: " + c.message + "\nusage: vantrel-tool print NAME "))
             << result.Err;
         EXPECT_EQ(testsupport::ReadFile(out), "old");
     }

@@ -23,7 +23,7 @@ TEST(ToolArgumentsTest, UsageGoesToStandardErrorUnlessAskedFor)
         EXPECT_EQ(result.Out, "");
         EXPECT_NE(result.Err.find("usage: vantrel-tool COMMAND [options]\n"), std::string::npos);
     }
-    EXPECT_TRUE(StartsWith(RunTool({"frobnicate"}).Err, "vantrel-tool: unknown command 'frobnicate'\n"));
+    EXPECT_TRUE(RunTool({"frobnicate"}).Err.starts_with("vantrel-tool: unknown command 'frobnicate'\n"));
     for (const char* word : {"--help", "help"}) {
         const ToolResult help = RunTool({word});
         EXPECT_EQ(help.Status, 0);
@@ -33,7 +33,7 @@ TEST(ToolArgumentsTest, UsageGoesToStandardErrorUnlessAskedFor)
     }
     const ToolResult version = RunTool({"--version"});
     EXPECT_EQ(version.Status, 0);
-    EXPECT_TRUE(StartsWith(version.Out, "vantrel-tool ")) << version.Out;
+    EXPECT_TRUE(version.Out.starts_with("vantrel-tool ")) << version.Out;
 }
 
 // A command's usage, asked for, is the one line a usage error ends with.
@@ -49,7 +49,7 @@ TEST(ToolArgumentsTest, EachCommandShowsItsUsageAndTakesEveryOptionItNames)
         EXPECT_EQ(help.Err, "") << command;
         EXPECT_EQ(Lines(help.Out), std::vector<std::string>{Lines(RunTool({command, "--no-such-option"}).Err).at(1)});
         const std::string usage = Lines(help.Out).at(0);
-        EXPECT_TRUE(StartsWith(usage, "usage: vantrel-tool " + command + " ")) << usage;
+        EXPECT_TRUE(usage.starts_with("usage: vantrel-tool " + command + " ")) << usage;
         std::istringstream words(usage.substr(std::string("usage: vantrel-tool ").size() + command.size()));
         std::vector<std::string> positionals, options;
         for (std::string word; words >> word;) {
@@ -112,7 +112,7 @@ TEST(ToolArgumentsTest, BadArgumentsAreUsageErrors)
         const ToolResult result = RunTool(arguments, temp.Path());
         EXPECT_EQ(result.Status, 2);
         EXPECT_EQ(result.Out, "");
-        EXPECT_TRUE(StartsWith(result.Err, "vantrel-tool " + arguments[0] + ": ")) << result.Err;
+        EXPECT_TRUE(result.Err.starts_with("vantrel-tool " + arguments[0] + ": ")) << result.Err;
         EXPECT_NE(result.Err.find("\nusage: vantrel-tool " + arguments[0] + " "), std::string::npos) << result.Err;
     }
 }
