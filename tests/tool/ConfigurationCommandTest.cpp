@@ -41,7 +41,7 @@ TEST(ConfigurationCommandTest, AFailedSettingsLoadPrintsItsErrorAndTheDefaults)
     for (const std::string& path : {broken, temp.Path() + "missing.settings"}) {
         const ToolResult result = RunTool({"settings", "--settings", path, "--save", saved});
         EXPECT_EQ(result.Status, 1);
-        EXPECT_TRUE(StartsWith(result.Err, "Error in the imput file:\n" + path + "\nSyntax error in the contets"))
+        EXPECT_TRUE(result.Err.starts_with("Error in the imput file:\n" + path + "\nSyntax error in the contets"))
             << result.Err;
         EXPECT_EQ(Lines(result.Out),
                   (std::vector<std::string>{"version\t2", "root\t./", "confirmed\t!CONFIRMED", "rejected\t!REJECTED"}));
@@ -56,7 +56,7 @@ TEST(ConfigurationCommandTest, CodeNotesAreDescribedAndSavedAfterAFailedLoadToo)
     const std::string saved = temp.Path() + "saved.codenote";
     const ToolResult failed = RunTool({"codenotes", "--set", "1=One", "--save", saved}, temp.Path());
     EXPECT_EQ(failed.Status, 1);
-    EXPECT_TRUE(StartsWith(failed.Err, "Error in the imput file:\nVantrelControl.codenote\n")) << failed.Err;
+    EXPECT_TRUE(failed.Err.starts_with("Error in the imput file:\nVantrelControl.codenote\n")) << failed.Err;
     EXPECT_EQ(Lines(failed.Out), (std::vector<std::string>{"version\t0", "code\t1\tOne"}));
 
     CCodeNoteMap codeNotes;
@@ -64,8 +64,8 @@ TEST(ConfigurationCommandTest, CodeNotesAreDescribedAndSavedAfterAFailedLoadToo)
     codeNotes.SetNote(3, "Three");
     codeNotes.SetNote(1, "One");
     ASSERT_EQ(codeNotes.SaveCodeNotes(temp.Path() + "VantrelControl.codenote"), 1);
-    const ToolResult result =
-        RunTool({"codenotes", "--set", "7=Seven = 7", "--set", "3=", "--set", "-2=Minus", "--save", saved}, temp.Path());
+    const ToolResult result = RunTool(
+        {"codenotes", "--set", "7=Seven = 7", "--set", "3=", "--set", "-2=Minus", "--save", saved}, temp.Path());
     EXPECT_EQ(result.Status, 0);
     const std::vector<std::string> expected = {"version\t4", "code\t3\t", "code\t1\tOne", "code\t7\tSeven = 7",
                                                "code\t-2\tMinus"};

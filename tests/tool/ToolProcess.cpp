@@ -41,8 +41,3 @@ std::vector<std::string> Lines(const std::string& text)
         lines.push_back(line);
     return lines;
 }
-
-bool StartsWith(const std::string& text, const std::string& start)
-{
-    return text.compare(0, start.size(), start) == 0;
-}

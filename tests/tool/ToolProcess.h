@@ -16,5 +16,3 @@ ToolResult RunTool(const std::vector<std::string>& arguments, const std::string&
 
 // The lines of a text, each without its line feed.
 std::vector<std::string> Lines(const std::string& text);
-
-bool StartsWith(const std::string& text, const std::string& start);

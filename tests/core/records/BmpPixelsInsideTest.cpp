@@ -58,7 +58,6 @@ TEST(BmpPixelsInside, OnlyWhenEveryAnnouncedPixelByteIsThere)
         {"whole", frame, true},
         {"with bytes after the pixels", frame + "tail", true},
         {"one byte short", frame.substr(0, frame.size() - 1), false},
-        {"only the headers", frame.substr(0, 74), false},
         {"top-down rows", With32(frame, 22, std::uint32_t(-3)), true},
         {"an offset past the end", With32(frame, 10, 200), false},
         {"no width", With32(frame, 18, 0), false},

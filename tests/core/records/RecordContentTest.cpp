@@ -1,5 +1,6 @@
 #include "records/RecordContent.h"
 #include "records/BmpFileBytes.h"
+#include "records/LittleEndian.h"
 
 #include "BmpFileWriter.h"
 #include "CfaFileWriter.h"
@@ -93,8 +94,7 @@ TEST_F(RecordContentTest, GeneralViewFramesAreTimedByInfoTextOrFileNameAndNumber
     // A pixel offset that claims more than the file holds: no text is read and nothing allocated.
     for (const std::uint32_t offset : {10'000u, 0x7FFFFFF0u, 0xFFFFFFFFu, 40u}) {
         std::string bytes = BmpFileBytes(4, 4, {}, "imagetime=2007-07-07 07:07:07.007");
-        for (int i = 0; i < 4; ++i)
-            bytes[10 + i] = static_cast<char>(offset >> (8 * i) & 0xFF);
+        PutLittle32(bytes, 10, offset);
         WriteFile(record + "v20060102030405678.BMP", bytes);
         ClearRecord(content);
         AddGeneralViewFrame(content, record + "v20060102030405678.BMP");

@@ -29,10 +29,13 @@ TEST(RecordTime, RecordNamesAreCheckedAndReadAsLocalTime)
     }
     EXPECT_EQ(ToRecordTime(Time(1899, 12, 31)), 0);
     EXPECT_EQ(ToRecordTime(Time(1969, 12, 31, 23, 59, 59)), -1);  // a time, not a failure
+    EXPECT_EQ(FormatTimeText(Utc("2005-12-05 10:20:30")), "Monday, 05-December-2005 10:20:30");
+    EXPECT_EQ(FormatTimeText(std::numeric_limits<RecordTime>::max()), "???, 00-??\?-00 -1:-1:-1");
+    EXPECT_EQ(FormatFrameTimeText(Time(0, 0, 0)), "Thursday, 01-January-1970 00:00:00.000");
 }
 
 // Sofia: +3 from 2006-03-26 03:00, +2 again from 2006-10-29 04:00; the parser remembers only steady hours.
-TEST(RecordTime, NamesAroundAChangeOfTimeConvertAsTheLibraryDoes)
+TEST(RecordTime, NamesAndCalendarFieldsAroundAChangeOfTimeConvertAsTheLibraryDoes)
 {
     testsupport::ScopedTimeZone zone("Europe/Sofia");
     const struct {
@@ -56,11 +59,7 @@ TEST(RecordTime, NamesAroundAChangeOfTimeConvertAsTheLibraryDoes)
     }
     EXPECT_EQ(FormatTimeText(Utc("2006-03-26 01:00:00")), "Sunday, 26-March-2006 04:00:00");
     EXPECT_EQ(FormatFrameTimeText(Time(2006, 3, 26, 4, 0, 0, 1)), "Sunday, 26-March-2006 04:00:00.001");
-}
-
-TEST(RecordTime, LocalCalendarFieldsFollowTheZoneAndItsChangesOfTime)
-{
-    testsupport::ScopedTimeZone zone("Europe/Sofia");
+    // Local calendar fields follow the zone and its changes of time too.
     const auto text = [](const std::optional<CalendarFields>& f) {
         return f ? RecordName(f->Year, f->Month, f->Day, f->Hour, f->Minute, f->Second) : "none";
     };
@@ -72,12 +71,8 @@ TEST(RecordTime, LocalCalendarFieldsFollowTheZoneAndItsChangesOfTime)
         EXPECT_EQ(text(LocalCalendarFields(time)), fields) << time;
 }
 
-TEST(RecordTime, TimeTextsAndIntervals)
+TEST(RecordTime, IntervalsAreBetweenCalendarTimesOnly)
 {
-    testsupport::ScopedTimeZone zone("UTC");
-    EXPECT_EQ(FormatTimeText(Utc("2005-12-05 10:20:30")), "Monday, 05-December-2005 10:20:30");
-    EXPECT_EQ(FormatTimeText(std::numeric_limits<RecordTime>::max()), "???, 00-??\?-00 -1:-1:-1");
-    EXPECT_EQ(FormatFrameTimeText(Time(0, 0, 0)), "Thursday, 01-January-1970 00:00:00.000");
     EXPECT_DOUBLE_EQ(SecondsBetween(Time(2006, 1, 1, 0, 0, 0, 100), Time(2005, 12, 31, 23, 59, 59, 900)), 0.2);
     EXPECT_DOUBLE_EQ(SecondsBetween(Time(2004, 3, 1), Time(2004, 2, 29)), 86400.0);
     // A time that is no calendar time has no interval, so every "d >= 0" test of a caller fails.
