@@ -39,8 +39,6 @@ void PrintLayout::Begin(PageCanvas& canvas)
 {
     const PageMetrics page = canvas.Metrics();
     PrintRect = PrintRectOf(page);
-    PageWidth = page.Width;
-    PageHeight = page.Height;
     Cell = CellOf(canvas);
     // A font without height holds no lines rather than dividing by zero.
     LinesPerPage = Cell.Height > 0 ? PrintRect.Height() / Cell.Height : 0;

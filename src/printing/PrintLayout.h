@@ -5,14 +5,12 @@
 #include <cstdint>
 
 // The geometry of the current (or the last) print job in device pixels: the
-// print rectangle inside the margins, the page, the character cell and the
-// text lines a page holds. It keeps its values after a job.
+// print rectangle inside the margins, the character cell and the text lines a
+// page holds. It keeps its values after a job.
 struct PrintLayout {
     static constexpr std::int32_t LinesBeforeFirstJob = 73;
 
     PageRect PrintRect;
-    int PageWidth = 0;
-    int PageHeight = 0;
     PageExtent Cell;  // the letter "M"
     std::int32_t LinesPerPage = LinesBeforeFirstJob;
 
